@@ -1,0 +1,12 @@
+// Passive skills: their start-of-battle effects and the effects after each
+// action.
+#pragma once
+
+#include "battle/battle_state.h"
+
+// The start-of-battle effect of the passive skill of combatant `index`.
+void applyStartPassive(BattleState& state, int index);
+
+// After each action, with the actor and target as the resolution left them:
+// the revival by the target's passive 103, then the actor's own passive.
+void applyAfterActionPassives(BattleState& state, int actorIndex, int targetIndex);

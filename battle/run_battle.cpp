@@ -1,0 +1,28 @@
+#include "battle/run_battle.h"
+
+#include "battle/report_output.h"
+#include "common/sjis.h"
+#include "common/text_format.h"
+
+void runBattle(BattleState& state, Combatant* combatants, OutputFile* reportFile, OutputFile* summaryFile,
+               const BattleOptions& options) {
+  try {
+    setUpBattle(state, combatants, reportFile, summaryFile, options);
+  } catch (const ArithmeticFault& fault) {
+    runFaultPath(state, fault.code);
+  }
+}
+
+void runFaultPath(BattleState& state, std::uint32_t faultCode) {
+  // The turn's unflushed lines are lost, as the report stops at the fault.
+  state.log.text.clear();
+  state.log.lineCount = 0;
+  if (state.sink != ReportSink::Files) return;
+  if (state.reportFile != nullptr && state.reportFile->isOpen()) {
+    state.reportFile->write("32999<br>\n");
+    state.reportFile->close();
+  }
+  writeBattleLog(state.workingFolder,
+                 formatText("Code：%X / Skill : %d act : %d tar : %d<br>\n"_sj,
+                            {faultCode, state.actionCode, state.actorIndex, state.targetIndex}));
+}

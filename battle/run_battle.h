@@ -1,0 +1,18 @@
+// One battle: set-up, turns, settlement, all under the fault guard.
+#pragma once
+
+#include "battle/battle_state.h"
+
+// Fights one battle between the six `combatants` (an array in index order,
+// changed in place). `reportFile` and `summaryFile` are the open report
+// files, or null when the sink discards the output.
+void runBattle(BattleState& state, Combatant* combatants, OutputFile* reportFile, OutputFile* summaryFile,
+               const BattleOptions& options);
+
+// The set-up before the first turn, in the game's order.
+void setUpBattle(BattleState& state, Combatant* combatants, OutputFile* reportFile, OutputFile* summaryFile,
+                 const BattleOptions& options);
+
+// The orderly stop on a fault: the closing line of the report, the fault
+// line in battle.log; nothing is written back.
+void runFaultPath(BattleState& state, std::uint32_t faultCode);

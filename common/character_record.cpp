@@ -1,0 +1,82 @@
+#include "common/character_record.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+
+#include "common/profile_entry.h"
+#include "platform/paths.h"
+
+namespace {
+
+constexpr std::string_view kSection = "Data";
+
+std::string keyName(char kind, int number) {
+  char key[16];
+  std::snprintf(key, sizeof key, "%c_PARAM_%03d", kind, number);
+  return key;
+}
+
+}  // namespace
+
+Int readProfileEntry(const ProfileFile& file, std::string_view section, std::string_view key, Int fallback) {
+  auto value = profileValue(file, section, key);
+  return value ? Int(profileIntOf(*value)) : fallback;
+}
+
+void readProfileEntry(const ProfileFile& file, std::string_view section, std::string_view key,
+                      std::string_view fallback, char* out, std::size_t capacity) {
+  if (capacity == 0) return;
+  if (capacity >= 1024) {
+    std::size_t length = std::min(fallback.size(), capacity - 1);
+    std::memcpy(out, fallback.data(), length);
+    out[length] = '\0';
+    return;
+  }
+  std::string_view text = profileValue(file, section, key).value_or(fallback);
+  text = text.substr(0, capacity - 1);
+  cleanProfileText(text, out);
+}
+
+std::size_t cleanProfileText(std::string_view source, char* destination) {
+  std::string_view text = source;
+  if (std::size_t hash = text.find('#'); hash != std::string_view::npos) text = text.substr(0, hash);
+  if (std::size_t slashes = text.find("//"); slashes != std::string_view::npos) text = text.substr(0, slashes);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  if (text.size() >= 2 && text.front() == '"' && text.back() == '"') text = text.substr(1, text.size() - 2);
+  std::memmove(destination, text.data(), text.size());
+  destination[text.size()] = '\0';
+  return text.size();
+}
+
+std::string_view nameOf(const CharacterRecord& record) {
+  return {record.s[kName], strnlen(record.s[kName], kTextCapacity)};
+}
+
+void setName(CharacterRecord& record, std::string_view name) {
+  std::size_t length = std::min<std::size_t>(name.size(), kTextCapacity - 1);
+  std::memcpy(record.s[kName], name.data(), length);
+  record.s[kName][length] = '\0';
+}
+
+void loadCharacter(const std::string& folder, std::string_view fileName, CharacterRecord& record) {
+  ProfileFile file = readProfileFile(joinPath(folder, fileName));
+  for (int i = 0; i < kNumericFieldCount; ++i) record.n[i] = readProfileEntry(file, kSection, keyName('N', i), 0);
+  for (int i = 0; i < kTextFieldCount; ++i) {
+    readProfileEntry(file, kSection, keyName('S', i), "", record.s[i], kTextCapacity);
+  }
+}
+
+int saveCharacter(const CharacterRecord& record, const std::string& folder, std::string_view fileName) {
+  std::string path = joinPath(folder, fileName);
+  std::optional<ProfileFile> existing = readProfileFileForUpdate(path);
+  if (!existing) return 0;
+  ProfileFile& file = *existing;
+  for (int i = 0; i < kNumericFieldCount; ++i) {
+    setProfileValue(file, kSection, keyName('N', i), std::to_string(record.n[i].v));
+  }
+  setProfileValue(file, kSection, keyName('S', 0), nameOf(record));
+  writeProfileFile(file, path);
+  return 0;
+}

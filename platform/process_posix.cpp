@@ -1,0 +1,76 @@
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/process.h"
+
+namespace {
+
+bool isExecutableFile(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(path.c_str(), X_OK) == 0;
+}
+
+std::string folderOfRunningProgram() {
+  std::vector<char> buffer(4096);
+  for (;;) {
+    ssize_t got = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+    if (got < 0) return {};
+    if (static_cast<std::size_t>(got) < buffer.size()) {
+      std::string path(buffer.data(), static_cast<std::size_t>(got));
+      std::size_t slash = path.rfind('/');
+      return slash == std::string::npos ? std::string() : path.substr(0, slash);
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+std::string findProgram(const std::string& program, const std::string& workingFolder) {
+  std::vector<std::string> folders;
+  if (std::string own = folderOfRunningProgram(); !own.empty()) folders.push_back(own);
+  if (!workingFolder.empty()) folders.push_back(workingFolder);
+  if (const char* path = std::getenv("PATH")) {
+    std::string list(path);
+    std::size_t start = 0;
+    for (;;) {
+      std::size_t colon = list.find(':', start);
+      std::string folder = list.substr(start, colon - start);
+      folders.push_back(folder.empty() ? "." : folder);
+      if (colon == std::string::npos) break;
+      start = colon + 1;
+    }
+  }
+  for (const auto& folder : folders) {
+    std::string candidate = folder + "/" + program;
+    if (isExecutableFile(candidate)) return candidate;
+  }
+  return {};
+}
+
+}  // namespace
+
+bool startProgramDetached(const std::string& program, const std::string& workingFolder) {
+  std::string path = findProgram(program, workingFolder);
+  if (path.empty()) return false;
+  char* const argv[] = {path.data(), nullptr};
+  // Fork twice: the middle process exits at once and is reaped here, so the
+  // program is adopted by init and never becomes our zombie.
+  pid_t middle = ::fork();
+  if (middle < 0) return false;
+  if (middle == 0) {
+    pid_t child = ::fork();
+    if (child == 0) {
+      ::execv(argv[0], argv);
+      ::_exit(127);
+    }
+    ::_exit(child < 0 ? 1 : 0);
+  }
+  int status = 0;
+  while (::waitpid(middle, &status, 0) < 0 && errno == EINTR) {
+  }
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
