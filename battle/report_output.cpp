@@ -39,7 +39,8 @@ void playHitCue(BattleState& state, std::string_view cue, int actorIndex) {
   }
 }
 
-void logDamage(BattleState& state, std::string_view targetName, int targetIndex, Int damage, Int remainingHp) {
+void logDamage(BattleState& state, std::string_view targetName, int targetIndex, Int damage,
+               Int remainingHp) {
   appendLogFormat(state, "　　　%sは%dのダメージを受けた。<br>\n"_sj, {targetName, damage});
   SideStats& side = isPartyMember(targetIndex) ? state.partyStats : state.enemyStats;
   side.damageTaken += damage;

@@ -42,7 +42,8 @@ void readProfileEntry(const ProfileFile& file, std::string_view section, std::st
 std::size_t cleanProfileText(std::string_view source, char* destination) {
   std::string_view text = source;
   if (std::size_t hash = text.find('#'); hash != std::string_view::npos) text = text.substr(0, hash);
-  if (std::size_t slashes = text.find("//"); slashes != std::string_view::npos) text = text.substr(0, slashes);
+  if (std::size_t slashes = text.find("//"); slashes != std::string_view::npos)
+    text = text.substr(0, slashes);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
   if (text.size() >= 2 && text.front() == '"' && text.back() == '"') text = text.substr(1, text.size() - 2);
   std::memmove(destination, text.data(), text.size());
@@ -62,7 +63,8 @@ void setName(CharacterRecord& record, std::string_view name) {
 
 void loadCharacter(const std::string& folder, std::string_view fileName, CharacterRecord& record) {
   ProfileFile file = readProfileFile(joinPath(folder, fileName));
-  for (int i = 0; i < kNumericFieldCount; ++i) record.n[i] = readProfileEntry(file, kSection, keyName('N', i), 0);
+  for (int i = 0; i < kNumericFieldCount; ++i)
+    record.n[i] = readProfileEntry(file, kSection, keyName('N', i), 0);
   for (int i = 0; i < kTextFieldCount; ++i) {
     readProfileEntry(file, kSection, keyName('S', i), "", record.s[i], kTextCapacity);
   }

@@ -58,7 +58,9 @@ consteval Cp932Text<N> toCp932(const Utf8Literal<N>& in) {
   Cp932Text<N> out;
   std::size_t i = 0;
   while (i + 1 < N) {  // the last char is the terminating NUL
-    auto byte = [&](std::size_t k) { return static_cast<std::uint32_t>(static_cast<unsigned char>(in.chars[k])); };
+    auto byte = [&](std::size_t k) {
+      return static_cast<std::uint32_t>(static_cast<unsigned char>(in.chars[k]));
+    };
     std::uint32_t lead = byte(i);
     std::uint32_t codePoint = 0;
     std::size_t length = 1;

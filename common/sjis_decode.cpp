@@ -41,4 +41,3 @@ std::string cp932ToUtf8(std::string_view bytes) {
   }
   return out;
 }
-

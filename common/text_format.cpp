@@ -6,8 +6,9 @@ void appendNumber(std::string& out, std::int64_t value, int width, bool hex) {
   char digits[24];
   int count = 0;
   bool negative = !hex && value < 0;
-  std::uint64_t magnitude = hex ? static_cast<std::uint32_t>(value)
-                                : (negative ? 0u - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value));
+  std::uint64_t magnitude =
+      hex ? static_cast<std::uint32_t>(value)
+          : (negative ? 0u - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value));
   unsigned base = hex ? 16 : 10;
   do {
     digits[count++] = "0123456789ABCDEF"[magnitude % base];
@@ -31,7 +32,8 @@ void appendFormatted(std::string& out, std::string_view format, std::initializer
     std::size_t j = i + 1;
     int width = 0;
     if (format[j] == '0') {
-      while (j < format.size() && format[j] >= '0' && format[j] <= '9') width = width * 10 + (format[j++] - '0');
+      while (j < format.size() && format[j] >= '0' && format[j] <= '9')
+        width = width * 10 + (format[j++] - '0');
     }
     char conversion = j < format.size() ? format[j] : '\0';
     if (conversion == '%') {

@@ -98,7 +98,8 @@ int runProgramIn(const std::string& program, const fs::path& folder, std::option
   }
   // Empty folders of the input (such as kadmo) matter to the battle.
   for (const auto& entry : fs::recursive_directory_iterator(fixture / "input")) {
-    if (entry.is_directory()) fs::create_directories(fs::path(work.path()) / fs::relative(entry.path(), fixture / "input"));
+    if (entry.is_directory())
+      fs::create_directories(fs::path(work.path()) / fs::relative(entry.path(), fixture / "input"));
   }
   std::optional<std::string> seed;
   if (fs::exists(fixture / "seed")) {
@@ -131,7 +132,7 @@ int runProgramIn(const std::string& program, const fs::path& folder, std::option
   }
   if (problems.str().empty()) return ::testing::AssertionSuccess();
   writeFolder(fixture / "actual", actual);
-  return ::testing::AssertionFailure() << "fixture " << name << " (actual folder written to "
-                                       << (fixture / "actual").string() << "):\n"
-                                       << problems.str();
+  return ::testing::AssertionFailure()
+         << "fixture " << name << " (actual folder written to " << (fixture / "actual").string() << "):\n"
+         << problems.str();
 }

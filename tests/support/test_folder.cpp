@@ -6,14 +6,13 @@
 #include <random>
 #include <vector>
 
-
 namespace fs = std::filesystem;
 
 TestFolder::TestFolder() {
   static std::atomic<unsigned> counter{0};
   std::random_device device;
-  fs::path base = fs::temp_directory_path() / ("battle-test-" + std::to_string(device()) + "-" +
-                                              std::to_string(counter++));
+  fs::path base = fs::temp_directory_path() /
+                  ("battle-test-" + std::to_string(device()) + "-" + std::to_string(counter++));
   fs::create_directories(base);
   path_ = base.string();
 }
@@ -24,7 +23,9 @@ TestFolder::~TestFolder() {
   fs::remove_all(path_, ignored);
 }
 
-void TestFolder::write(std::string_view name, std::string_view bytes) const { writeFileBytes(file(name), bytes); }
+void TestFolder::write(std::string_view name, std::string_view bytes) const {
+  writeFileBytes(file(name), bytes);
+}
 
 std::string TestFolder::read(std::string_view name) const { return readFileBytes(file(name)); }
 
