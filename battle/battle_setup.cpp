@@ -14,6 +14,7 @@ void resetState(BattleState& state) {
   state.log.text.clear();
   state.log.lineCount = 0;
   state.cues.clear();
+  state.memoryReport.clear();
   state.enemyStats = {};
   state.partyStats = {};
   state.rng = {};

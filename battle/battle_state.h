@@ -32,6 +32,7 @@ struct BattleLog {
 // Where a battle's output goes, chosen once per battle by the caller.
 enum class ReportSink {
   Files,    // the programs: report, summary, digest, debug, markers, write-back
+  Memory,   // tests and tools: the report text collects in `memoryReport`; no file is touched
   Discard,  // simulations: no file is opened, read or written, no text is kept
 };
 
@@ -54,6 +55,7 @@ struct BattleState {
   bool recordCues = false;
 
   BattleLog log;
+  std::string memoryReport;            // the flushed report text, for ReportSink::Memory
   std::vector<std::string_view> cues;  // the sound cues played, when recorded
   SideStats enemyStats;
   SideStats partyStats;
@@ -75,6 +77,7 @@ struct BattleState {
   bool judgement = false;
 };
 
-inline bool keepsText(const BattleState& state) { return state.sink == ReportSink::Files; }
+inline bool keepsText(const BattleState& state) { return state.sink != ReportSink::Discard; }
+inline bool usesFiles(const BattleState& state) { return state.sink == ReportSink::Files; }
 
 inline Int randomBelow(BattleState& state, Int n) { return randomBelow(state.rng, n); }

@@ -55,6 +55,7 @@ void logDamage(BattleState& state, std::string_view targetName, int targetIndex,
 }
 
 void flushLog(BattleState& state) {
+  if (state.sink == ReportSink::Memory) state.memoryReport += state.log.text;
   if (state.reportFile != nullptr) state.reportFile->write(state.log.text);
   state.log.text.clear();
   state.log.lineCount = 0;

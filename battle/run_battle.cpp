@@ -17,7 +17,7 @@ void runFaultPath(BattleState& state, std::uint32_t faultCode) {
   // The turn's unflushed lines are lost, as the report stops at the fault.
   state.log.text.clear();
   state.log.lineCount = 0;
-  if (state.sink != ReportSink::Files) return;
+  if (!usesFiles(state)) return;
   if (state.reportFile != nullptr && state.reportFile->isOpen()) {
     state.reportFile->write("32999<br>\n");
     state.reportFile->close();
