@@ -1,7 +1,9 @@
 #include "support/fixture_runner.h"
 
+#if !defined(_WIN32)
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <regex>
 #include <sstream>
@@ -66,6 +68,7 @@ std::map<std::string, std::string> folderContents(const fs::path& folder) {
   return files;
 }
 
+#if !defined(_WIN32)  // the Windows side is tests/windows/run_program_win32.cpp
 int runProgramIn(const std::string& program, const fs::path& folder, std::optional<std::string> seed) {
   TestFolder bin;
   fs::path copy = fs::path(bin.path()) / program;
@@ -87,6 +90,7 @@ int runProgramIn(const std::string& program, const fs::path& folder, std::option
   ::waitpid(child, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
+#endif
 
 ::testing::AssertionResult runFixture(const std::string& name, const std::string& program) {
   fs::path fixture = fixturePath(name);
