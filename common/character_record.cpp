@@ -12,6 +12,14 @@ namespace {
 
 constexpr std::string_view kSection = "Data";
 
+// Windows' profile string read drops one pair of matching quotes (' or ")
+// around a whole value before the text is cut to size, so a quoted name keeps
+// its inner blanks only until the clean-up and a '#' inside quotes still cuts.
+std::string_view withoutQuotes(std::string_view text) {
+  bool quoted = text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front();
+  return quoted ? text.substr(1, text.size() - 2) : text;
+}
+
 std::string keyName(char kind, int number) {
   char key[16];
   std::snprintf(key, sizeof key, "%c_PARAM_%03d", kind, number);
@@ -35,7 +43,7 @@ void readProfileEntry(const ProfileFile& file, std::string_view section, std::st
     return;
   }
   std::string_view text = profileValue(file, section, key).value_or(fallback);
-  text = text.substr(0, capacity - 1);
+  text = withoutQuotes(text).substr(0, capacity - 1);
   cleanProfileText(text, out);
 }
 

@@ -18,7 +18,8 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# Runs PROGRAM of BIN_DIR (with SUFFIX, .exe for Windows) alone in FOLDER.
+# run_alone linux|windows BIN_DIR PROGRAM FOLDER SEED: runs PROGRAM (PROGRAM.exe
+# under Wine for windows) copied alone into a private folder, in FOLDER.
 run_alone() {
   local platform=$1 bin_dir=$2 program=$3 folder=$4 seed=$5 private
   private=$(mktemp -d "$work/bin.XXXXXX")
@@ -70,5 +71,5 @@ for fixture in "$fixtures"/*/; do
   fi
 done
 echo "fixtures compared: $passed passed, $failed failed"
-[ "$passed" -gt 0 ] || { echo "no fixture folder with input/Bridge.txt and a seed"; exit 1; }
+[ $((passed + failed)) -gt 0 ] || { echo "no fixture folder with input/Bridge.txt and a seed"; exit 1; }
 [ "$failed" -eq 0 ]
