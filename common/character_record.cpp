@@ -16,7 +16,8 @@ constexpr std::string_view kSection = "Data";
 // around a whole value before the text is cut to size, so a quoted name keeps
 // its inner blanks only until the clean-up and a '#' inside quotes still cuts.
 std::string_view withoutQuotes(std::string_view text) {
-  bool quoted = text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front();
+  bool quoted =
+      text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front();
   return quoted ? text.substr(1, text.size() - 2) : text;
 }
 

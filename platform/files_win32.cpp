@@ -43,7 +43,8 @@ bool writeAll(HANDLE handle, std::string_view bytes) {
 HANDLE createTemporaryBeside(const std::string& path, std::string& temporary) {
   static std::atomic<unsigned> counter{0};
   for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary = path + "." + std::to_string(::GetCurrentProcessId()) + "." + std::to_string(counter++) + ".tmp";
+    temporary =
+        path + "." + std::to_string(::GetCurrentProcessId()) + "." + std::to_string(counter++) + ".tmp";
     HANDLE handle = openHandle(temporary, GENERIC_WRITE, CREATE_NEW);
     if (handle != INVALID_HANDLE_VALUE) return handle;
     if (::GetLastError() != ERROR_FILE_EXISTS && ::GetLastError() != ERROR_ALREADY_EXISTS) break;
@@ -62,7 +63,8 @@ std::FILE* openForReading(const std::string& path, bool& missing) {
   }
   missing = false;
   BY_HANDLE_FILE_INFORMATION info{};
-  if (!::GetFileInformationByHandle(handle, &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+  if (!::GetFileInformationByHandle(handle, &info) ||
+      (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     ::CloseHandle(handle);
     return nullptr;
   }
@@ -87,13 +89,16 @@ bool replaceFileAtomically(const std::string& path, std::string_view contents) {
   bool ok = writeAll(handle, contents) && ::FlushFileBuffers(handle);
   ok = ::CloseHandle(handle) && ok;
   if (ok) {
-    // ReplaceFile keeps the old file's attributes and security; it needs an
-    // existing file, so a new one is moved into place instead.
-    bool exists = ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-    ok = exists && ::ReplaceFileA(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                                  nullptr, nullptr);
-    if (!ok) {
-      ok = ::MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+      ok = ::MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
+    } else if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+      ok = false;
+    } else {
+      // ReplaceFile keeps the old file's attributes and security.
+      ok = ::ReplaceFileA(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                          nullptr) ||
+           ::MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     }
   }
   if (!ok) ::DeleteFileA(temporary.c_str());

@@ -27,7 +27,9 @@ std::string keyName(char kind, int number) {
   return key;
 }
 
-std::string windowsPath(const TestFolder& folder, const std::string& name) { return folder.path() + "\\" + name; }
+std::string windowsPath(const TestFolder& folder, const std::string& name) {
+  return folder.path() + "\\" + name;
+}
 
 // A file as the host writes it: [Data], the 41 numbers ("%d"), the 5 texts,
 // CRLF. `numbers` overrides the first values (the rest count up from 10).
@@ -218,7 +220,8 @@ TEST(ProfileCheck, ExoticFilesAgreeOrDifferAsTheReadmeSays) {
       {"blanks around '=' and the key", "[Data]\r\n  N_PARAM_000 =\t5 \r\nS_PARAM_000 =  Hero  \r\n", true},
       {"blanks in the section header", "[ Data ]\r\nN_PARAM_000=5\r\n", true},
       {"case of section and key", "[data]\r\nn_param_000=5\r\ns_Param_000=Hero\r\n", true},
-      {"duplicate keys", "[Data]\r\nN_PARAM_000=5\r\nN_PARAM_000=6\r\nS_PARAM_000=A\r\nS_PARAM_000=B\r\n", true},
+      {"duplicate keys", "[Data]\r\nN_PARAM_000=5\r\nN_PARAM_000=6\r\nS_PARAM_000=A\r\nS_PARAM_000=B\r\n",
+       true},
       {"duplicate sections", "[Data]\r\nN_PARAM_000=5\r\n[Data]\r\nN_PARAM_000=6\r\nN_PARAM_001=7\r\n", true},
       {"hex number", "[Data]\r\nN_PARAM_000=0x10\r\n", false},
       {"plus sign, digits then letters", "[Data]\r\nN_PARAM_000=+12\r\nN_PARAM_001=34abc\r\n", true},
@@ -230,12 +233,16 @@ TEST(ProfileCheck, ExoticFilesAgreeOrDifferAsTheReadmeSays) {
       {"one lone double quote", "[Data]\r\nS_PARAM_000=\"\r\n", true},
       {"quoted name with '#' inside", "[Data]\r\nS_PARAM_000=\"A#B\"\r\n", true},
       {"UTF-8 byte order mark", "\xEF\xBB\xBF[Data]\r\nN_PARAM_000=5\r\n", false},
-      {"numbers, then a long quoted name", numbers + "S_PARAM_000=\"" + std::string(300, 'Q') + "\"\r\n", true},
+      {"numbers, then a long quoted name", numbers + "S_PARAM_000=\"" + std::string(300, 'Q') + "\"\r\n",
+       true},
       {"quoted name of 255 bytes", numbers + "S_PARAM_000=\"" + std::string(255, 'Q') + "\"\r\n", false},
       {"quoted name of 254 bytes", numbers + "S_PARAM_000=\"" + std::string(254, 'Q') + "\"\r\n", true},
       {"quotes inside a name", "[Data]\r\nS_PARAM_000=A \"B\" C\r\nS_PARAM_001=\"A\" B \"C\"\r\n", true},
       {"different quotes around", "[Data]\r\nS_PARAM_000=\"Hero'\r\n", true},
-      {"control characters around the value", "[Data]\r\nN_PARAM_000=\x0b" "5\x0c\r\nS_PARAM_000=\x0bHero\r\n", false},
+      {"control characters around the value",
+       "[Data]\r\nN_PARAM_000=\x0b"
+       "5\x0c\r\nS_PARAM_000=\x0bHero\r\n",
+       false},
   };
   for (const auto& c : cases) {
     std::string differences = readDifferences(c.text);
@@ -251,8 +258,10 @@ TEST(ProfileCheck, ExoticFilesSaveAsTheReadmeSays) {
     bool agrees;
   };
   const Case cases[] = {
-      {"blank lines at the end of the section", "[Data]\r\nN_PARAM_000=1\r\n\r\n\r\n[Other]\r\nK=v\r\n", false},
-      {"comments and an extra section", "; party\r\n[Other]\r\nK=v\r\n[Data]\r\n;x\r\nS_PARAM_003=kept\r\n", true},
+      {"blank lines at the end of the section", "[Data]\r\nN_PARAM_000=1\r\n\r\n\r\n[Other]\r\nK=v\r\n",
+       false},
+      {"comments and an extra section", "; party\r\n[Other]\r\nK=v\r\n[Data]\r\n;x\r\nS_PARAM_003=kept\r\n",
+       true},
       {"blanks around '='", "[Data]\r\n N_PARAM_000 = 1 \r\n", true},
       {"lower-case key and section", "[data]\r\nn_param_000=1\r\n", true},
       {"duplicate keys", "[Data]\r\nN_PARAM_000=1\r\nN_PARAM_000=2\r\n", true},
