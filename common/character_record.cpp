@@ -21,6 +21,20 @@ std::string_view withoutQuotes(std::string_view text) {
   return quoted ? text.substr(1, text.size() - 2) : text;
 }
 
+// The length of the longest start of `text` of at most `room` bytes that
+// ends on a character boundary: a long name is cut before a two-byte
+// Shift-JIS character that does not fit, as Windows cuts it, never inside it.
+std::size_t wholeCharactersIn(std::string_view text, std::size_t room) {
+  std::size_t end = 0;
+  while (end < text.size()) {
+    bool pair = isShiftJisLeadByte(static_cast<unsigned char>(text[end])) && end + 1 < text.size();
+    std::size_t width = pair ? 2 : 1;
+    if (end + width > room) break;
+    end += width;
+  }
+  return end;
+}
+
 std::string keyName(char kind, int number) {
   char key[16];
   std::snprintf(key, sizeof key, "%c_PARAM_%03d", kind, number);
@@ -44,7 +58,8 @@ void readProfileEntry(const ProfileFile& file, std::string_view section, std::st
     return;
   }
   std::string_view text = profileValue(file, section, key).value_or(fallback);
-  text = withoutQuotes(text).substr(0, capacity - 1);
+  text = withoutQuotes(text);
+  text = text.substr(0, wholeCharactersIn(text, capacity - 1));
   cleanProfileText(text, out);
 }
 

@@ -11,8 +11,9 @@
 Int readProfileEntry(const ProfileFile& file, std::string_view section, std::string_view key, Int fallback);
 
 // The text of `key` in `section` (or `fallback` when missing), without one
-// pair of matching quotes (' or ") around it, cut to capacity - 1 bytes, then
-// cleaned, into `out`. A capacity of 1024 or more
+// pair of matching quotes (' or ") around it, cut to capacity - 1 bytes (less
+// one when the cut would split a two-byte Shift-JIS character), then cleaned,
+// into `out`. A capacity of 1024 or more
 // is refused: `out` receives `fallback` and nothing is read.
 void readProfileEntry(const ProfileFile& file, std::string_view section, std::string_view key,
                       std::string_view fallback, char* out, std::size_t capacity);

@@ -95,8 +95,9 @@ std::string recordDifferences(const CharacterRecord& ours, const CharacterRecord
   }
   for (int i = 0; i < kTextFieldCount; ++i) {
     if (std::strcmp(ours.s[i], platform.s[i]) != 0) {
-      out << keyName('S', i) << ": ours \"" << shown(ours.s[i]) << "\", platform \"" << shown(platform.s[i])
-          << "\"\n";
+      out << keyName('S', i) << ": ours \"" << shown(ours.s[i]) << "\" (" << std::strlen(ours.s[i])
+          << " bytes), platform \"" << shown(platform.s[i]) << "\" (" << std::strlen(platform.s[i])
+          << " bytes)\n";
     }
   }
   return out.str();
