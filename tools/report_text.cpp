@@ -20,6 +20,11 @@ std::string stripTags(const std::string& html) {
     if (close == std::string::npos) break;
     std::string tag = html.substr(i + 1, close - i - 1);
     for (char& c : tag) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    if (tag == "head") {  // the title and the meta lines are no text of the page
+      std::size_t end = html.find("</head>", close);
+      if (end == std::string::npos) end = html.find("</HEAD>", close);
+      if (end != std::string::npos) close = end + 6;
+    }
     if (tag == "br" || tag == "/tr" || tag == "/table" || tag == "/tablet") text += '\n';
     if (tag == "/td") text += '\t';
     i = close;
