@@ -6,14 +6,15 @@
 #include "common/sjis.h"
 #include "common/text_format.h"
 
-void runBattle(BattleState& state, Combatant* combatants, OutputFile* reportFile, OutputFile* summaryFile,
-               const BattleOptions& options) {
+std::optional<Outcome> runBattle(BattleState& state, Combatant* combatants, OutputFile* reportFile,
+                                 OutputFile* summaryFile, const BattleOptions& options) {
   try {
     setUpBattle(state, combatants, reportFile, summaryFile, options);
     runBattleLoop(state);
-    settleOutcome(state);
+    return settleOutcome(state);
   } catch (const ArithmeticFault& fault) {
     runFaultPath(state, fault.code);
+    return std::nullopt;
   }
 }
 
