@@ -119,6 +119,7 @@ bool moveFileNoReplace(const std::string& from, const std::string& to) {
 #if defined(RENAME_NOREPLACE)
   if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
     syncFolderOf(to);
+    syncFolderOf(from);
     return true;
   }
   acrossFileSystems = errno == EXDEV;
@@ -129,6 +130,7 @@ bool moveFileNoReplace(const std::string& from, const std::string& to) {
   if (!acrossFileSystems) {
     if (moveWithLink(from, to, acrossFileSystems)) {
       syncFolderOf(to);
+      syncFolderOf(from);
       return true;
     }
     if (!acrossFileSystems) return false;
