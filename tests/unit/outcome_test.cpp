@@ -85,8 +85,8 @@ TEST(Settlement, JudgementOnEqualScoresIsWon) {
   EXPECT_EQ(cp932ToUtf8(std::string(outcomeMark(*s.state))), "△");
   EXPECT_EQ(cp932ToUtf8(std::string(s.state->lastActionName)), "判定");
   EXPECT_EQ(s.c[3].n[kLives], 3);
-  EXPECT_EQ(s.c[3].n[kExperience], 22);                            // 25 × 9 / 10
-  EXPECT_TRUE(s.says("<br>　10　−　10　<br>　判定勝ち！<br>\n"));  // CP932 0x817C reads back as U+2212
+  EXPECT_EQ(s.c[3].n[kExperience], 22);  // 25 × 9 / 10
+  EXPECT_TRUE(s.says("<br>　10　－　10　<br>　判定勝ち！<br>\n"));
 }
 
 TEST(Settlement, JudgementGameOverAlsoAfterAWin) {

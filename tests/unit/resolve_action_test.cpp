@@ -100,12 +100,12 @@ TEST(ResolveAction, HitMarginBounds) {
 
 TEST(ResolveAction, ASkillThatRunsCountsNamesAndPays) {
   Duel duel;
-  resolveAction(*duel.state, 3, 0, 5, 1);
-  EXPECT_EQ(duel.state->actionCode, 5);
-  EXPECT_EQ(duel.a().n[kMp], 47);
+  resolveAction(*duel.state, 3, 0, 42, 1);  // ソードブレイク has no effect
+  EXPECT_EQ(duel.state->actionCode, 42);
+  EXPECT_EQ(duel.a().n[kMp], 48);
   EXPECT_EQ(duel.state->partyStats.skillActivations, 1);
-  EXPECT_EQ(cp932ToUtf8(std::string(duel.state->lastActionName)), "ウィンドカッター");
-  EXPECT_EQ(duel.state->rng.draws, 1u);  // the hit check only: the effect is elsewhere
+  EXPECT_EQ(cp932ToUtf8(std::string(duel.state->lastActionName)), "ソードブレイク");
+  EXPECT_EQ(duel.state->rng.draws, 1u);  // the hit check only
 }
 
 TEST(ResolveAction, AMissNamesTheReplacedSkillAndCostsNothing) {
@@ -148,11 +148,11 @@ TEST(ResolveAction, TargetPassiveDrawsOnlyWhenItApplies) {
   struct Case { int passive; int code; bool misses; unsigned draws; };
   const Case cases[] = {
       {109, NormalAttack, true,  1},  // the hit check; a normal attack is no skill
-      {109, 5,            false, 2},
-      {109, 5,            true,  1},  // a missed skill is no skill any more
+      {109, 42,           false, 2},  // 42 is a skill without an effect
+      {109, 42,           true,  1},  // a missed skill is no skill any more
       {114, NormalAttack, true,  2},
-      {111, 5,            false, 2},
-      {0,   5,            false, 1},
+      {111, 42,           false, 2},
+      {0,   42,           false, 1},
   };
   // clang-format on
   for (const Case& c : cases) {
