@@ -1,15 +1,20 @@
 #include "battle/run_battle.h"
 
+#include "battle/battle_loop.h"
+#include "battle/outcome.h"
 #include "battle/report_output.h"
 #include "common/sjis.h"
 #include "common/text_format.h"
 
-void runBattle(BattleState& state, Combatant* combatants, OutputFile* reportFile, OutputFile* summaryFile,
-               const BattleOptions& options) {
+std::optional<Outcome> runBattle(BattleState& state, Combatant* combatants, OutputFile* reportFile,
+                                 OutputFile* summaryFile, const BattleOptions& options) {
   try {
     setUpBattle(state, combatants, reportFile, summaryFile, options);
+    runBattleLoop(state);
+    return settleOutcome(state);
   } catch (const ArithmeticFault& fault) {
     runFaultPath(state, fault.code);
+    return std::nullopt;
   }
 }
 
@@ -17,6 +22,7 @@ void runFaultPath(BattleState& state, std::uint32_t faultCode) {
   // The turn's unflushed lines are lost, as the report stops at the fault.
   state.log.text.clear();
   state.log.lineCount = 0;
+  if (state.sink == ReportSink::Memory) state.memoryReport += "32999<br>\n";
   if (!usesFiles(state)) return;
   if (state.reportFile != nullptr && state.reportFile->isOpen()) {
     state.reportFile->write("32999<br>\n");

@@ -1,9 +1,12 @@
 #include "battle/skill_effects.h"
 
+#include "battle/active_skills.h"
+#include "battle/monster_skills.h"
+#include "battle/skill_shapes.h"
+
 void applySkillEffect(BattleState& state, Int code, int actorIndex, int targetIndex, Int skillLevel) {
-  (void)state;
-  (void)code;
-  (void)actorIndex;
-  (void)targetIndex;
-  (void)skillLevel;
+  const SkillUse use{actorIndex, targetIndex, code, skillLevel};
+  if (runShapedSkill(state, use)) return;
+  if (runActiveSkill(state, use)) return;
+  runMonsterSkill(state, use);  // passives 101..120 and unknown codes do nothing
 }

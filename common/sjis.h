@@ -15,6 +15,7 @@ namespace sjis {
 struct Cp932Row {
   std::uint16_t codePoint;
   std::uint16_t bytes;
+  std::uint8_t decodesBack;  // 1: the bytes decode to this code point
 };
 
 inline constexpr Cp932Row kCp932[] = {

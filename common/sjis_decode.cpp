@@ -8,8 +8,11 @@
 
 std::string cp932ToUtf8(std::string_view bytes) {
   static const std::vector<sjis::Cp932Row> byBytes = [] {
-    std::vector<sjis::Cp932Row> rows(std::begin(sjis::kCp932), std::end(sjis::kCp932));
-    std::stable_sort(rows.begin(), rows.end(), [](auto a, auto b) { return a.bytes < b.bytes; });
+    std::vector<sjis::Cp932Row> rows;
+    for (const sjis::Cp932Row& row : sjis::kCp932) {
+      if (row.decodesBack) rows.push_back(row);
+    }
+    std::sort(rows.begin(), rows.end(), [](auto a, auto b) { return a.bytes < b.bytes; });
     return rows;
   }();
   auto appendUtf8 = [](std::string& out, std::uint32_t cp) {

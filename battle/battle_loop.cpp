@@ -1,0 +1,45 @@
+#include "battle/battle_loop.h"
+
+#include "battle/actor_choice.h"
+#include "battle/judgement.h"
+#include "battle/passives.h"
+#include "battle/phoenix_rings.h"
+#include "battle/report_output.h"
+#include "battle/resolve_action.h"
+#include "battle/skill_choice.h"
+#include "battle/target_choice.h"
+#include "battle/upkeep.h"
+
+bool playTurn(BattleState& state) {
+  std::optional<int> actor = chooseActor(state);
+  if (!actor) return false;
+  state.actorIndex = *actor;
+  state.combatants[*actor].n[kGauge] = 0;
+  chooseSkill(state, *actor);
+  state.targetIndex = chooseTarget(state, *actor);
+  resolveAction(state, state.actorIndex, state.targetIndex, state.actionCode, state.skillLevel);
+  applyAfterActionPassives(state, state.actorIndex, state.targetIndex);
+  runUpkeep(state, state.actorIndex);
+  usePhoenixRings(state);
+  flushLog(state);
+  return true;
+}
+
+bool battleIsOver(BattleState& state) {
+  const Combatant* c = state.combatants;
+  if (!isAlive(c[0]) && !isAlive(c[1]) && !isAlive(c[2])) return true;
+  if (!isAlive(c[kPartyMember1]) && !isAlive(c[kPartyMember2])) return true;
+  ++state.actionCount;
+  if (state.actionCount == state.actionLimit) return true;
+  // With no named combatant this divides by zero: the fault path ends it.
+  if (state.actionCount % state.namedCount == 0) writeInterimReport(state);
+  return false;
+}
+
+void runBattleLoop(BattleState& state) {
+  // A battle in which nobody can reach 100 any more goes straight to the
+  // settlement instead of ticking for ever.
+  while (playTurn(state)) {
+    if (battleIsOver(state)) return;
+  }
+}
