@@ -49,6 +49,9 @@ TEST(BattleProgram, BridgeFailuresStopBeforeAnyCombatantIsLoaded) {
 // battle starts pagegen from the working folder when its own folder has none;
 // the started program inherits none of battle's files.
 TEST(BattleProgram, StartsThePageGeneratorWithoutOpenFiles) {
+#if defined(_WIN32)
+  GTEST_SKIP() << "a shell script stands in for pagegen; tests/windows checks the handles";
+#endif
   TestFolder folder;
   for (const auto& [file, bytes] : folderContents(fs::path(EXAMPLES_DIR) / "working_folder")) {
     fs::create_directories((fs::path(folder.path()) / file).parent_path());

@@ -58,6 +58,9 @@ TEST(TextFormat, PlaceholdersOverBytes) {
 }
 
 TEST(Paths, BackslashesAreSeparatorsExceptInsideShiftJis) {
+#if defined(_WIN32)
+  GTEST_SKIP() << "a backslash is the separator on Windows";
+#endif
   EXPECT_EQ(nativeName("kadmo\\ovr.txt"), "kadmo/ovr.txt");
   // "ソ" is 0x83 0x5C: its trail byte is no separator.
   EXPECT_EQ(nativeName("\x83\x5C\\a"), "\x83\x5C/a");

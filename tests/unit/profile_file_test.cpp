@@ -80,10 +80,10 @@ TEST(ProfileFile, TextIsCutTo255BytesBeforeCleaning) {
   char out[256];
   readProfileEntry(file, "Data", "S_PARAM_000", "", out, 256);
   EXPECT_EQ(std::string(out), std::string(255, 'x'));
-  // Quotes that the cut separates are not a pair any more.
+  // Quotes around the whole value go before the cut, as Windows reads them.
   file = parseProfileText("[Data]\r\nS_PARAM_000=\"" + std::string(254, 'y') + "\"\r\n");
   readProfileEntry(file, "Data", "S_PARAM_000", "", out, 256);
-  EXPECT_EQ(std::string(out).size(), 255u);
+  EXPECT_EQ(std::string(out), std::string(254, 'y'));
   readProfileEntry(file, "Data", "S_PARAM_000", "fallback", out, 1024);
   EXPECT_STREQ(out, "fallback");  // a capacity of 1024 is refused
 }
@@ -136,7 +136,8 @@ TEST(CharacterFile, RoundTripKeepsExtraKeysSectionsAndOtherTexts) {
   loadCharacter(folder.path(), "c.dat", loaded);
   for (int i = 0; i < kNumericFieldCount; ++i) EXPECT_EQ(loaded.n[i], record.n[i]) << i;
   EXPECT_EQ(nameOf(loaded), nameOf(record));
-  EXPECT_STREQ(loaded.s[S_PARAM_001], "\"text");  // cleaned on reading, never written
+  // The quotes go first, as Windows reads them; then the clean-up cuts at '#'.
+  EXPECT_STREQ(loaded.s[S_PARAM_001], "text");  // cleaned on reading, never written
   std::string text = folder.read("c.dat");
   EXPECT_EQ(
       text.rfind("[Extra]\r\nkeep=1\r\n[Data]\r\nS_PARAM_001=\"text # 1\"\r\nZ_KEY=z\r\nN_PARAM_000=-10\r\n",
