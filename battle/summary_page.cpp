@@ -1,5 +1,7 @@
 #include "battle/summary_page.h"
 
+#include <algorithm>
+
 #include "battle/outcome.h"
 #include "battle/report_output.h"
 #include "common/sjis.h"
@@ -7,6 +9,8 @@
 #include "platform/clock.h"
 
 namespace {
+
+constexpr std::int32_t kMostLivesShown = 999;
 
 std::string localTimeText() {
   LocalTime t = localTimeNow();
@@ -39,8 +43,12 @@ void writeSummaryPage(BattleState& state) {
   writeDigestLine(state, mark);
   summary.write(formatText("（決まり手：%s）<br><br>\n"_sj, {state.lastActionName}));
   summary.write("残りライフ："_sj);
-  const Int lives = state.combatants[kPartyMember1].n[kLives];
-  for (Int i = 0; i < lives; ++i) summary.write("☆"_sj);
+  // A crafted file may claim two billion lives; the page shows at most 999
+  // stars rather than writing gigabytes.
+  const Int lives = std::min(state.combatants[kPartyMember1].n[kLives], Int(kMostLivesShown));
+  std::string stars;
+  for (Int i = 0; i < lives; ++i) stars += "☆"_sj;
+  summary.write(stars);
   summary.write("<br><br>\n");
   writeStatisticsTable(state);
 }

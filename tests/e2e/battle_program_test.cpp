@@ -70,6 +70,21 @@ TEST(BattleProgram, StartsThePageGeneratorWithoutOpenFiles) {
   }
 }
 
+TEST(BattleProgram, TwoBillionLivesShowAtMost999Stars) {
+  TestFolder folder;
+  folder.write("Bridge.txt", "e1.dat\r\n\r\n\r\nr.html\r\ns.html\r\n");
+  folder.write("e1.dat", "[Data]\r\nN_PARAM_001=1\r\nN_PARAM_010=1\r\nS_PARAM_000=E\r\n");
+  folder.write("status1.dat",
+               "[Data]\r\nN_PARAM_001=50\r\nN_PARAM_010=50\r\nN_PARAM_003=40\r\nN_PARAM_008=50\r\n"
+               "N_PARAM_033=999\r\nN_PARAM_029=2147483647\r\nS_PARAM_000=A\r\n");
+  EXPECT_EQ(runProgramIn("battle", folder.path(), "5"), 1);
+  std::string summary = folder.read("s.html");
+  std::size_t start = summary.find("\x8E\x63\x82\xE8\x83\x89\x83\x43\x83\x74\x81\x46");  // 残りライフ：
+  ASSERT_NE(start, std::string::npos);
+  std::size_t end = summary.find("<br>", start);
+  EXPECT_EQ(end - start, 12u + 999u * 2u);
+}
+
 TEST(BattleProgram, NoBridgeStartsNoPageGenerator) {
   TestFolder folder;
   folder.write("pagegen", "#!/bin/sh\n/usr/bin/touch started.txt\n");
