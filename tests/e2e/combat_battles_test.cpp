@@ -1,7 +1,12 @@
 // Whole battles of the real program, one small fixture per way a battle ends.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "support/fixture_runner.h"
+#include "support/test_folder.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -19,6 +24,23 @@ const char* const kFixtures[] = {
 
 TEST(CombatBattles, FixturesMatch) {
   for (const char* name : kFixtures) EXPECT_TRUE(runFixture(name)) << name;
+}
+
+// A wipe-out in a folder whose path holds "sim" (exactly, case-sensitive)
+// also writes the enemy leader's name to debug.txt.
+TEST(CombatBattles, AnnihilationInASimFolderWritesTheDebugLine) {
+  const std::pair<const char*, bool> folders[] = {{"simulation01", true}, {"Simulation01", false}};
+  for (const auto& [name, written] : folders) {
+    TestFolder root;
+    fs::path folder = fs::path(root.path()) / name;
+    fs::copy(fixturePath("combat_annihilation") / "input", folder, fs::copy_options::recursive);
+    EXPECT_EQ(runProgramIn("battle", folder, "202"), 1);
+    std::string debug = readFileBytes(folder / "debug.txt");
+    EXPECT_EQ(debug.rfind("\x91\x53\x96\xC5\x81\x46", 0) == 0, written) << name << ": " << cp932ToUtf8(debug);
+    if (written) {
+      EXPECT_TRUE(debug.ends_with("<br>\r\n")) << cp932ToUtf8(debug);
+    }
+  }
 }
 
 }  // namespace
