@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "battle/bridge_file.h"
+#include "battle/combatant_files.h"
 #include "battle/run_battle.h"
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -20,10 +21,6 @@ std::string reportPath(const std::string& folder, const std::string& name) {
 #endif
   return absolute ? native : joinPath(folder, name);
 }
-
-// Lines 1 to 3 end in their line end, which is dropped; a line without one
-// loses its last character all the same.
-std::string enemyFileName(const std::string& line) { return line.substr(0, line.size() - 1); }
 
 }  // namespace
 
@@ -51,9 +48,7 @@ int runBattleProgram(const std::string& workingFolder, std::optional<std::uint32
   // The six combatants are one array in index order; the battle changes them
   // in place.
   auto combatants = std::make_unique<Combatant[]>(kCombatantCount);
-  const std::string partyFiles[3] = {"status1.dat", "status2.dat", "status3.dat"};
-  for (int i = 0; i < 3; ++i) loadCharacter(workingFolder, enemyFileName(bridge->lines[i]), combatants[i]);
-  for (int i = 0; i < 3; ++i) loadCharacter(workingFolder, partyFiles[i], combatants[3 + i]);
+  loadCombatants(workingFolder, *bridge, combatants.get());
 
   auto state = std::make_unique<BattleState>();
   BattleOptions options;

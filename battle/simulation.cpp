@@ -6,18 +6,16 @@
 #include <vector>
 
 #include "battle/bridge_file.h"
+#include "battle/combatant_files.h"
 #include "battle/run_battle.h"
 
 bool loadMatch(const std::string& folder, Match& match) {
   std::optional<BridgeFile> bridge = readBridgeFile(folder);
   if (!bridge) return false;
   for (int i = 0; i < 3; ++i) {
-    const std::string& line = bridge->lines[i];
-    if (line.empty()) return false;
-    loadCharacter(folder, line.substr(0, line.size() - 1), match.combatants[i]);
+    if (bridge->lines[i].empty()) return false;
   }
-  const char* partyFiles[3] = {"status1.dat", "status2.dat", "status3.dat"};
-  for (int i = 0; i < 3; ++i) loadCharacter(folder, partyFiles[i], match.combatants[3 + i]);
+  loadCombatants(folder, *bridge, match.combatants);
   return true;
 }
 

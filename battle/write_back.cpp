@@ -1,5 +1,7 @@
 #include "battle/write_back.h"
 
+#include "battle/combatant_files.h"
+
 #include <iterator>
 
 namespace {
@@ -24,7 +26,6 @@ CharacterRecord mergedRecord(const BattleState& state, int index) {
 
 void writeBackParty(BattleState& state) {
   if (!usesFiles(state)) return;
-  constexpr const char* kFiles[] = {"status1.dat", "status2.dat", "status3.dat"};
   for (int i = 0; i < 3; ++i)
-    saveCharacter(mergedRecord(state, kPartyMember1 + i), state.workingFolder, kFiles[i]);
+    saveCharacter(mergedRecord(state, kPartyMember1 + i), state.workingFolder, kPartyFiles[i]);
 }

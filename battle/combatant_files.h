@@ -1,0 +1,16 @@
+// The six combatants' files: the enemies named by Bridge.txt, the party's
+// status1.dat to status3.dat.
+#pragma once
+
+#include <string>
+
+#include "battle/bridge_file.h"
+#include "battle/combatant.h"
+
+// The party members' files, in the order of indices 3 to 5.
+inline constexpr const char* kPartyFiles[3] = {"status1.dat", "status2.dat", "status3.dat"};
+
+// Loads the six combatants in index order: the files of Bridge.txt lines 1 to
+// 3 (each without its last character, the line end), then the party files.
+// A missing file loads as an all-zero record with an empty name.
+void loadCombatants(const std::string& folder, const BridgeFile& bridge, Combatant* combatants);
