@@ -7,13 +7,7 @@
 #include <vector>
 
 #include "platform/process.h"
-
-namespace {
-
-bool isExecutableFile(const std::string& path) {
-  struct stat info {};
-  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(path.c_str(), X_OK) == 0;
-}
+#include "platform/program_search.h"
 
 std::string folderOfRunningProgram() {
   std::vector<char> buffer(4096);
@@ -29,29 +23,17 @@ std::string folderOfRunningProgram() {
   }
 }
 
-std::string findProgram(const std::string& program, const std::string& workingFolder) {
-  std::vector<std::string> folders;
-  if (std::string own = folderOfRunningProgram(); !own.empty()) folders.push_back(own);
-  if (!workingFolder.empty()) folders.push_back(workingFolder);
-  if (const char* path = std::getenv("PATH")) {
-    std::string list(path);
-    std::size_t start = 0;
-    for (;;) {
-      std::size_t colon = list.find(':', start);
-      std::string folder = list.substr(start, colon - start);
-      folders.push_back(folder.empty() ? "." : folder);
-      if (colon == std::string::npos) break;
-      start = colon + 1;
-    }
-  }
-  for (const auto& folder : folders) {
-    std::string candidate = folder + "/" + program;
-    if (isExecutableFile(candidate)) return candidate;
-  }
-  return {};
+// An empty entry of PATH is the current folder.
+std::string pathListFolder(const std::string& entry) { return entry.empty() ? "." : entry; }
+
+std::string programPathIn(const std::string& folder, const std::string& program) {
+  return folder + "/" + program;
 }
 
-}  // namespace
+bool isStartableProgram(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(path.c_str(), X_OK) == 0;
+}
 
 bool startProgramDetached(const std::string& program, const std::string& workingFolder) {
   std::string path = findProgram(program, workingFolder);

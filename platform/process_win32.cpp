@@ -4,18 +4,16 @@
 #include <vector>
 
 #include "platform/process.h"
+#include "platform/program_search.h"
 
 namespace {
-
-bool isFile(const std::string& path) {
-  DWORD attributes = ::GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
 
 std::string folderOf(const std::string& path) {
   std::size_t slash = path.find_last_of("\\/");
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
+
+}  // namespace
 
 std::string folderOfRunningProgram() {
   std::vector<char> buffer(MAX_PATH + 1);
@@ -27,39 +25,23 @@ std::string folderOfRunningProgram() {
   }
 }
 
-std::string joined(const std::string& folder, const std::string& program) {
+// A PATH entry may stand in double quotes; an empty one is skipped.
+std::string pathListFolder(const std::string& entry) {
+  if (entry.size() >= 2 && entry.front() == '"' && entry.back() == '"')
+    return entry.substr(1, entry.size() - 2);
+  return entry;
+}
+
+std::string programPathIn(const std::string& folder, const std::string& program) {
   if (folder.empty()) return program;
   char last = folder.back();
   return (last == '\\' || last == '/') ? folder + program : folder + "\\" + program;
 }
 
-// The folder of the running program, then the working folder, then PATH.
-std::string findProgram(const std::string& program, const std::string& workingFolder) {
-  std::vector<std::string> folders;
-  if (std::string own = folderOfRunningProgram(); !own.empty()) folders.push_back(own);
-  if (!workingFolder.empty()) folders.push_back(workingFolder);
-  if (const char* path = std::getenv("PATH")) {
-    std::string list(path);
-    std::size_t start = 0;
-    for (;;) {
-      std::size_t semicolon = list.find(';', start);
-      std::string folder = list.substr(start, semicolon - start);
-      if (folder.size() >= 2 && folder.front() == '"' && folder.back() == '"') {
-        folder = folder.substr(1, folder.size() - 2);
-      }
-      if (!folder.empty()) folders.push_back(folder);
-      if (semicolon == std::string::npos) break;
-      start = semicolon + 1;
-    }
-  }
-  for (const auto& folder : folders) {
-    std::string candidate = joined(folder, program);
-    if (isFile(candidate)) return candidate;
-  }
-  return {};
+bool isStartableProgram(const std::string& path) {
+  DWORD attributes = ::GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
-
-}  // namespace
 
 bool startProgramDetached(const std::string& program, const std::string& workingFolder) {
   std::string path = findProgram(program, workingFolder);
