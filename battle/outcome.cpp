@@ -17,9 +17,7 @@ namespace {
 // turn's lines.
 void report(BattleState& state, std::string_view format, std::initializer_list<TextArg> args = {}) {
   if (!keepsText(state)) return;
-  std::string text = formatText(format, args);
-  if (state.sink == ReportSink::Memory) state.memoryReport += text;
-  if (state.reportFile != nullptr) state.reportFile->write(text);
+  writeReport(state, formatText(format, args));
 }
 
 void scoreBothSides(BattleState& state) {

@@ -54,9 +54,13 @@ void logDamage(BattleState& state, std::string_view targetName, int targetIndex,
   ++side.knockOuts;
 }
 
+void writeReport(BattleState& state, std::string_view text) {
+  if (state.sink == ReportSink::Memory) state.memoryReport += text;
+  if (state.reportFile != nullptr) state.reportFile->write(text);
+}
+
 void flushLog(BattleState& state) {
-  if (state.sink == ReportSink::Memory) state.memoryReport += state.log.text;
-  if (state.reportFile != nullptr) state.reportFile->write(state.log.text);
+  writeReport(state, state.log.text);
   state.log.text.clear();
   state.log.lineCount = 0;
 }

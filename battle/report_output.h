@@ -26,6 +26,10 @@ void playHitCue(BattleState& state, std::string_view cue, int actorIndex);
 // remainingHp is 0 or less, the defeat line.
 void logDamage(BattleState& state, std::string_view targetName, int targetIndex, Int damage, Int remainingHp);
 
+// Writes text straight into the battle report (the file, or the memory
+// report of the Memory sink); nothing with the Discard sink.
+void writeReport(BattleState& state, std::string_view text);
+
 // Writes the turn's lines to the report and starts an empty turn.
 void flushLog(BattleState& state);
 

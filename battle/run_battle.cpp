@@ -22,12 +22,9 @@ void runFaultPath(BattleState& state, std::uint32_t faultCode) {
   // The turn's unflushed lines are lost, as the report stops at the fault.
   state.log.text.clear();
   state.log.lineCount = 0;
-  if (state.sink == ReportSink::Memory) state.memoryReport += "32999<br>\n";
+  writeReport(state, "32999<br>\n");
   if (!usesFiles(state)) return;
-  if (state.reportFile != nullptr && state.reportFile->isOpen()) {
-    state.reportFile->write("32999<br>\n");
-    state.reportFile->close();
-  }
+  if (state.reportFile != nullptr) state.reportFile->close();
   writeBattleLog(state.workingFolder,
                  formatText("Code：%X / Skill : %d act : %d tar : %d<br>\n"_sj,
                             {faultCode, state.actionCode, state.actorIndex, state.targetIndex}));
