@@ -66,8 +66,7 @@ void flushLog(BattleState& state) {
 }
 
 void copyHeader(OutputFile& file, const std::string& folder) {
-  std::string header;
-  if (readWholeFile(joinPath(folder, "head.dat"), header) == ReadStatus::Read) file.writeBytes(header);
+  copyFileBytes(joinPath(folder, "head.dat"), file);
 }
 
 void writeStatisticsTable(BattleState& state) {

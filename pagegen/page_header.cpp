@@ -3,6 +3,5 @@
 #include "platform/paths.h"
 
 void copyPageHeader(OutputFile& page, const std::string& folder, std::string_view headerName) {
-  std::string header;
-  if (readWholeFile(joinPath(folder, headerName), header) == ReadStatus::Read) page.writeBytes(header);
+  copyFileBytes(joinPath(folder, headerName), page);
 }

@@ -18,6 +18,12 @@ ReadStatus readWholeFile(const std::string& path, std::string& contents);
 // untouched.
 bool replaceFileAtomically(const std::string& path, std::string_view contents);
 
+class OutputFile;
+
+// Copies the bytes of the file at `path` into `out`, unchanged; nothing when
+// it cannot be read. The pages' header files are copied this way.
+void copyFileBytes(const std::string& path, OutputFile& out);
+
 // An output file; all files it opens are closed on exec, so a started program
 // inherits none of them. Write errors are ignored, as the programs report
 // nothing.

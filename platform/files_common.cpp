@@ -17,6 +17,11 @@ ReadStatus readWholeFile(const std::string& path, std::string& contents) {
   return ok ? ReadStatus::Read : ReadStatus::Failed;
 }
 
+void copyFileBytes(const std::string& path, OutputFile& out) {
+  std::string bytes;
+  if (readWholeFile(path, bytes) == ReadStatus::Read) out.writeBytes(bytes);
+}
+
 OutputFile::OutputFile(OutputFile&& other) noexcept : file_(std::exchange(other.file_, nullptr)) {}
 
 OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
