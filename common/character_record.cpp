@@ -85,13 +85,16 @@ void setName(CharacterRecord& record, std::string_view name) {
   record.s[kName][length] = '\0';
 }
 
-void loadCharacter(const std::string& folder, std::string_view fileName, CharacterRecord& record) {
-  ProfileFile file = readProfileFile(joinPath(folder, fileName));
+ReadStatus loadCharacter(const std::string& folder, std::string_view fileName, CharacterRecord& record) {
+  std::string text;
+  ReadStatus status = readWholeFile(joinPath(folder, fileName), text);
+  ProfileFile file = status == ReadStatus::Read ? parseProfileText(text) : ProfileFile{};
   for (int i = 0; i < kNumericFieldCount; ++i)
     record.n[i] = readProfileEntry(file, kSection, keyName('N', i), 0);
   for (int i = 0; i < kTextFieldCount; ++i) {
     readProfileEntry(file, kSection, keyName('S', i), "", record.s[i], kTextCapacity);
   }
+  return status;
 }
 
 int saveCharacter(const CharacterRecord& record, const std::string& folder, std::string_view fileName) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "common/game_int.h"
+#include "platform/files.h"
 
 inline constexpr int kNumericFieldCount = 41;
 inline constexpr int kTextFieldCount = 5;
@@ -111,8 +112,10 @@ std::string_view nameOf(const CharacterRecord& record);
 void setName(CharacterRecord& record, std::string_view name);
 
 // Fills the record from the profile file `fileName` of `folder`; a missing
-// file or key gives 0 and the empty text.
-void loadCharacter(const std::string& folder, std::string_view fileName, CharacterRecord& record);
+// file or key gives 0 and the empty text. Returns whether the file was read,
+// is missing, or exists but could not be read (then the record holds the
+// defaults, and the file must not be written back from it).
+ReadStatus loadCharacter(const std::string& folder, std::string_view fileName, CharacterRecord& record);
 
 // Writes the 41 numbers and the name into the profile file `fileName` of
 // `folder`, keeping every other line; the file is replaced atomically.

@@ -6,9 +6,9 @@
 #include <string>
 
 int main() {
-  // Without a readable current directory the relative names still point into
-  // it; an empty folder would put the pages at the file system's root.
+  // Without a current directory (removed, or its path unreadable) nothing is
+  // read or written: the pages' paths are built from it.
   std::string folder = currentDirectory();
-  writeStatusPages(folder.empty() ? "." : folder);
+  if (!folder.empty()) writeStatusPages(folder);
   return 1;
 }

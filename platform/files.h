@@ -9,14 +9,20 @@
 enum class ReadStatus { Read, Missing, Failed };
 
 // Reads the whole file. Missing: there is no such file; Failed: it exists but
-// cannot be read (a folder, no permission, a read error).
+// cannot be read (no permission, a read error, too many open files) or is not
+// a regular file (a folder, a FIFO, a socket, a device).
 ReadStatus readWholeFile(const std::string& path, std::string& contents);
 
-// Replaces (or creates) the file at `path` with `contents`: the bytes go to a
-// temporary file in the same folder, are flushed to disk, and the temporary
+// Replaces (or creates) the file at `path` with `contents`: the bytes go to
+// the temporary file `path` + ".tmp", are flushed to disk, and the temporary
 // file is renamed over the old one. False on failure; the old file is then
-// untouched.
+// untouched. A temporary file left by a killed run is reused, never added to.
 bool replaceFileAtomically(const std::string& path, std::string_view contents);
+
+// Whether the two names lead to one file: the same file (also through a
+// link or a second hard link), or, when neither exists yet, the same name in
+// the same folder. A dangling link counts as the name it points to.
+bool namesSameFile(const std::string& a, const std::string& b);
 
 class OutputFile;
 
@@ -25,8 +31,9 @@ class OutputFile;
 void copyFileBytes(const std::string& path, OutputFile& out);
 
 // An output file; all files it opens are closed on exec, so a started program
-// inherits none of them. Write errors are ignored, as the programs report
-// nothing.
+// inherits none of them. Only regular files are opened (a link is followed):
+// a FIFO, a socket or a device is not opened, so it can never block the
+// program. Write errors are ignored, as the programs report nothing.
 class OutputFile {
  public:
   OutputFile() = default;
