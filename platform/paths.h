@@ -19,7 +19,8 @@ std::string currentDirectory();
 // of a two-byte Shift-JIS character.
 std::string nativeName(std::string_view name);
 
-// folder + separator + name in the platform's form.
+// folder + separator + name in the platform's form; the name alone (relative
+// to the current folder) when the folder is empty.
 std::string joinPath(std::string_view folder, std::string_view name);
 
 // True when the byte opens a two-byte Shift-JIS character.

@@ -15,6 +15,8 @@ std::string nativeName(std::string_view name) {
 }
 
 std::string joinPath(std::string_view folder, std::string_view name) {
+  // An unknown folder is never the file system's root.
+  if (folder.empty()) return nativeName(name);
   std::string path(folder);
   path += kPathSeparator;
   path += nativeName(name);

@@ -77,6 +77,32 @@ TEST(FilesWin32, ReplaceFileAtomicallyLeavesOnlyTheNewFile) {
   EXPECT_EQ(files, 1u) << "no temporary file stays behind";
 }
 
+// A killed run's temporary file is reused, never added to; devices such as
+// NUL and CON are neither read nor written as files.
+TEST(FilesWin32, LeftoverTemporaryIsReusedAndDevicesAreNoFiles) {
+  TestFolder folder;
+  folder.write("c.dat", "old");
+  folder.write("c.dat.tmp", "left by a killed run");
+  ASSERT_TRUE(replaceFileAtomically(windowsPath(folder, "c.dat"), "new"));
+  EXPECT_EQ(folder.read("c.dat"), "new");
+  EXPECT_FALSE(folder.exists("c.dat.tmp"));
+  bool missing = true;
+  EXPECT_EQ(openForReading(windowsPath(folder, "NUL"), missing), nullptr);
+  EXPECT_FALSE(OutputFile::create(windowsPath(folder, "NUL")).isOpen());
+}
+
+// Report names are compared with the inputs as Windows names them: letter
+// case aside, also when the file does not exist yet.
+TEST(FilesWin32, NamesOfOneFile) {
+  TestFolder folder;
+  folder.write("status1.dat", "x");
+  EXPECT_TRUE(namesSameFile(windowsPath(folder, "status1.dat"), windowsPath(folder, "STATUS1.DAT")));
+  EXPECT_TRUE(namesSameFile(windowsPath(folder, "status1.dat"), windowsPath(folder, ".\\status1.dat")));
+  EXPECT_TRUE(namesSameFile(windowsPath(folder, "new.html"), windowsPath(folder, "NEW.html")));
+  EXPECT_FALSE(namesSameFile(windowsPath(folder, "status1.dat"), windowsPath(folder, "status2.dat")));
+  EXPECT_FALSE(namesSameFile(windowsPath(folder, "status1.dat"), windowsPath(folder, "new.html")));
+}
+
 TEST(MoveFileWin32, MovesButNeverReplaces) {
   TestFolder folder;
   folder.write("from.txt", "result");
