@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view line = bridge->lines[i];
     std::size_t lineFeed = line.find('\n');
     if (i < 3) {
-      fuzzCheck(lineFeed == std::string_view::npos || lineFeed == line.size() - 1, "a line end ends its line");
+      fuzzCheck(lineFeed == std::string_view::npos || lineFeed == line.size() - 1,
+                "a line end ends its line");
       fuzzCheck(line.size() - (lineFeed == std::string_view::npos ? 0 : 1) <= 254, "an enemy file name fits");
     } else {
       fuzzCheck(lineFeed == std::string_view::npos, "a report name holds no line end");

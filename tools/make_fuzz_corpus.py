@@ -67,3 +67,15 @@ for folder in sorted(fixtures.glob("*/input")):
         seed_file = folder.parent / "seed"
         seed = int(seed_file.read_text().split()[0]) if seed_file.exists() else 1
         write("battle_in_memory", struct.pack("<I", seed) + b"".join(packed_record(*r) for r in six))
+
+# Bridge.txt in the shapes the reader tells apart: short, without line ends,
+# lone carriage returns, an empty enemy line, names at their limits.
+for data in [
+    b"",
+    b"enemy1.dat\r\n",
+    b"enemy1.dat\nenemy2.dat\nenemy3.dat\nreport.html\nsummary.html",
+    b"enemy1.dat\r\n\r\nenemy3.dat\r\nC:\\reports\\r.html\r\ns.html\r\n",
+    b"a\rb\r\nc\r\nd\r\n\x82\xa0.html\r\n/tmp/s.html\r\n",
+    b"e" * 254 + b"\r\n" + b"f" * 255 + b"\r\ng\r\n" + b"r" * 1022 + b"\r\n" + b"s" * 1023 + b"\r\n",
+]:
+    write("bridge_reader", data)
