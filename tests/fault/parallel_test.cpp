@@ -3,8 +3,14 @@
 // the same battle fought alone.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
 #include <regex>
+#include <thread>
 
+#include "battle/bridge_file.h"
+#include "battle/combatant_files.h"
+#include "battle/run_battle.h"
 #include "fault/fault_run.h"
 #include "support/fixture_runner.h"
 #include "support/test_folder.h"
@@ -46,6 +52,70 @@ TEST(ParallelBattles, ProgramsInSeparateFoldersEachMatchTheirLoneRun) {
     auto expected = withoutTimes(snapshot(alone.path()));
     for (int copy = 0; copy < kCopies; ++copy)
       EXPECT_EQ(withoutTimes(snapshot(folders[f * kCopies + copy]->path())), expected);
+  }
+}
+
+// One battle of the engine and everything it leaves: the outcome, the draws,
+// the report text and the six combatants.
+struct EngineBattle {
+  std::optional<Outcome> outcome;
+  std::uint32_t draws = 0;
+  std::string report;
+  std::vector<Combatant> combatants;
+};
+
+EngineBattle fight(const Combatant* match, std::uint32_t seed) {
+  auto combatants = std::make_unique<Combatant[]>(kCombatantCount);
+  for (int i = 0; i < kCombatantCount; ++i) combatants[i] = match[i];
+  auto state = std::make_unique<BattleState>();
+  BattleOptions options;
+  options.seed = seed;
+  options.sink = ReportSink::Memory;
+  EngineBattle battle;
+  battle.outcome = runBattle(*state, combatants.get(), nullptr, nullptr, options);
+  battle.draws = state->rng.draws;
+  battle.report = state->memoryReport;
+  battle.combatants.assign(combatants.get(), combatants.get() + kCombatantCount);
+  return battle;
+}
+
+bool operator==(const EngineBattle& a, const EngineBattle& b) {
+  return a.outcome == b.outcome && a.draws == b.draws && a.report == b.report &&
+         std::memcmp(a.combatants.data(), b.combatants.data(), sizeof(Combatant) * kCombatantCount) == 0;
+}
+
+TEST(ParallelBattles, EngineBattlesOnThreadsEachMatchTheirLoneRun) {
+  const char* fixtures[] = {"sample_battle", "combat_win", "combat_fault", "skills_monsters"};
+  constexpr int kSeeds = 12;
+  constexpr int kThreads = 8;
+  std::vector<std::vector<Combatant>> matches;
+  for (const char* fixture : fixtures) {
+    std::string folder = (fixturePath(fixture) / "input").string();
+    auto bridge = readBridgeFile(folder);
+    ASSERT_TRUE(bridge) << fixture;
+    std::vector<Combatant> match(kCombatantCount);
+    loadCombatants(folder, *bridge, match.data());
+    matches.push_back(match);
+  }
+  struct Task {
+    std::size_t match;
+    std::uint32_t seed;
+  };
+  std::vector<Task> tasks;
+  for (std::size_t m = 0; m < matches.size(); ++m)
+    for (std::uint32_t seed = 1; seed <= kSeeds; ++seed) tasks.push_back({m, seed * 7919});
+  std::vector<EngineBattle> alone, together(tasks.size());
+  for (const Task& task : tasks) alone.push_back(fight(matches[task.match].data(), task.seed));
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t) {
+    threads.emplace_back([&, t] {
+      for (std::size_t i = t; i < tasks.size(); i += kThreads)
+        together[i] = fight(matches[tasks[i].match].data(), tasks[i].seed);
+    });
+  }
+  for (auto& thread : threads) thread.join();
+  for (std::size_t i = 0; i < tasks.size(); ++i) {
+    EXPECT_TRUE(together[i] == alone[i]) << fixtures[tasks[i].match] << " seed " << tasks[i].seed;
   }
 }
 
