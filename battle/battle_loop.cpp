@@ -1,14 +1,14 @@
 #include "battle/battle_loop.h"
 
-#include "battle/actor_choice.h"
-#include "battle/judgement.h"
-#include "battle/passives.h"
-#include "battle/phoenix_rings.h"
-#include "battle/report_output.h"
-#include "battle/resolve_action.h"
-#include "battle/skill_choice.h"
-#include "battle/target_choice.h"
-#include "battle/upkeep.h"
+#include "battle/report/report_output.h"
+#include "battle/settlement/judgement.h"
+#include "battle/skills/passives.h"
+#include "battle/skills/skill_choice.h"
+#include "battle/turn/actor_choice.h"
+#include "battle/turn/phoenix_rings.h"
+#include "battle/turn/resolve_action.h"
+#include "battle/turn/target_choice.h"
+#include "battle/turn/upkeep.h"
 
 bool playTurn(BattleState& state) {
   std::optional<int> actor = chooseActor(state);

@@ -1,6 +1,6 @@
-#include "battle/passives.h"
-#include "battle/report_output.h"
+#include "battle/report/report_output.h"
 #include "battle/run_battle.h"
+#include "battle/skills/passives.h"
 #include "common/sjis.h"
 #include "platform/clock.h"
 #include "platform/paths.h"

@@ -1,8 +1,8 @@
 #include "battle/run_battle.h"
 
 #include "battle/battle_loop.h"
-#include "battle/outcome.h"
-#include "battle/report_output.h"
+#include "battle/report/report_output.h"
+#include "battle/settlement/outcome.h"
 #include "common/sjis.h"
 #include "common/text_format.h"
 

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "battle/battle_state.h"
-#include "battle/outcome.h"
+#include "battle/settlement/outcome.h"
 
 // Fights one battle between the six `combatants` (an array in index order,
 // changed in place). `reportFile` and `summaryFile` are the open report

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "battle/judgement.h"
 #include "battle/run_battle.h"
+#include "battle/settlement/judgement.h"
 #include "common/sjis_decode.h"
 #include "support/battle_builder.h"
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "battle/bridge_file.h"
-#include "battle/report_output.h"
+#include "battle/report/report_output.h"
 #include "battle/run_battle.h"
 #include "common/sjis.h"
 #include "support/battle_builder.h"

@@ -1,8 +1,8 @@
-#include "battle/item_decision.h"
+#include "battle/turn/item_decision.h"
 
 #include <gtest/gtest.h>
 
-#include "battle/action_code.h"
+#include "battle/turn/action_code.h"
 #include "support/battle_builder.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // Passive skills: the changes at battle start, the revival by the target's
 // オートガード and the actor's own passive after each action.
-#include "battle/passives.h"
+#include "battle/skills/passives.h"
 #include "skill_test_kit.h"
 
 namespace {

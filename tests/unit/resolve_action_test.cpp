@@ -1,11 +1,11 @@
-#include "battle/resolve_action.h"
+#include "battle/turn/resolve_action.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "battle/action_code.h"
+#include "battle/turn/action_code.h"
 #include "common/sjis.h"
 #include "common/sjis_decode.h"
 #include "support/battle_builder.h"

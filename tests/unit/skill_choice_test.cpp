@@ -1,4 +1,4 @@
-#include "battle/skill_choice.h"
+#include "battle/skills/skill_choice.h"
 
 #include <gtest/gtest.h>
 

@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "battle/damage_roll.h"
-#include "battle/skill_catalogue.h"
-#include "battle/skill_effects.h"
-#include "battle/skill_helpers.h"
+#include "battle/skills/skill_catalogue.h"
+#include "battle/skills/skill_effects.h"
+#include "battle/skills/skill_helpers.h"
+#include "battle/turn/damage_roll.h"
 #include "common/sjis_decode.h"
 #include "support/battle_builder.h"
 

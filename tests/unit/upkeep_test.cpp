@@ -1,8 +1,8 @@
-#include "battle/upkeep.h"
+#include "battle/turn/upkeep.h"
 
 #include <gtest/gtest.h>
 
-#include "battle/phoenix_rings.h"
+#include "battle/turn/phoenix_rings.h"
 #include "common/sjis_decode.h"
 #include "support/battle_builder.h"
 #include "wanted_draws.h"

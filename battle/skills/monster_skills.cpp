@@ -1,0 +1,275 @@
+#include "battle/skills/monster_skills.h"
+
+#include "battle/report/report_output.h"
+#include "battle/turn/damage_roll.h"
+#include "common/sjis.h"
+
+namespace {
+
+// Several monster skills name fixed combatants whoever acts: the party
+// members 3..5, and combatant 1, which is index 1 as the rules are written,
+// although their lines speak of the leader (index 0).
+constexpr int kCombatant1 = 1;
+
+template <typename Act>
+void forEachLivingPartyMember(BattleState& state, Act act) {
+  for (int i = kPartyMember1; i <= kPartyMember3; ++i) {
+    if (isAlive(state.combatants[i])) act(i);
+  }
+}
+
+// 121 スパイダーウェブ
+void spiderWeb(BattleState& state, const SkillUse& use) {
+  combatantAt(state, use.target).n[kSpeed] -= 2;
+  writeSkillHeader(state, use);
+  appendLogLine(state, "　　　ぷしゅーう。<br>\n"_sj);
+  appendLogFormat(state, "　　　%sの素早さが減少！<br>\n"_sj, {nameAt(state, use.target)});
+}
+
+// 123 すみ
+void ink(BattleState& state, const SkillUse& use) {
+  combatantAt(state, use.actor).skillState[inkUsed] = 1;
+  forEachLivingOpponent(state, use.actor, [](Combatant& c, int) { c.n[kHitRate] -= c.n[kHitRate] / 10; });
+  writeSkillHeader(state, use);
+  appendLogLine(state, "　　　ぼしゅーーん・・・<br>\n"_sj);
+  appendLogLine(state, "　　　命中率が減少！<br>\n"_sj);
+}
+
+// 124 デスサイズ: a silent halving, without damage or defeat lines.
+void deathScythe(BattleState& state, const SkillUse& use) {
+  Int& hp = combatantAt(state, use.target).n[kHp];
+  hp = hp / 2;
+  writeSkillHeader(state, use);
+  appendLogLine(state, "　　　HPの半分を切り落とされた！<br>\n"_sj);
+}
+
+// 125 電気ショック
+void electricShock(BattleState& state, const SkillUse& use) {
+  combatantAt(state, use.target).skillState[paralysed] = 1;
+  writeSkillHeader(state, use);
+  appendLogFormat(state, "　　　%sは麻痺した！<br>\n"_sj, {nameAt(state, use.target)});
+}
+
+// 126 ロシアンルーレット: the party's lives are held by member 1; the last one
+// takes it down.
+void russianRoulette(BattleState& state, const SkillUse& use) {
+  writeSkillHeader(state, use);
+  if (randomBelow(state, 4) != 0) {
+    appendLogLine(state, "　　　はずれ！！<br>\n"_sj);
+    return;
+  }
+  Combatant& holder = combatantAt(state, kPartyMember1);
+  holder.n[kLives] -= 1;
+  appendLogLine(state, "　　　ばきゅーん！！！<br>\n"_sj);
+  appendLogFormat(state, "　　　%s,ライフ喪失！<br>\n"_sj, {nameOf(holder)});
+  if (holder.n[kLives] == 0) holder.n[kHp] = 0;
+}
+
+// 128 ダストシュート
+void dustChute(BattleState& state, const SkillUse& use) {
+  Int& magicDefence = combatantAt(state, use.target).n[kMagicDefence];
+  magicDefence += magicDefence / 10;
+  writeSkillHeader(state, use);
+  appendLogLine(state, "　　　防御力アップ！<br>\n"_sj);
+}
+
+// 129 自爆
+void selfDestruct(BattleState& state, const SkillUse& use) {
+  Int& mp = combatantAt(state, use.target).n[kMp];
+  mp -= 20;
+  writeSkillHeader(state, use);
+  appendLogFormat(state, "　　　%sのMP捨ててやれ・・・！<br>\n"_sj, {nameAt(state, use.target)});
+  if (mp < 0) mp = 0;
+}
+
+// 130 オールキャンセル (monster): silent. The actor's HP is read again for
+// each member, as the actor may be one of them.
+void monsterAllCancel(BattleState& state, const SkillUse& use) {
+  forEachLivingPartyMember(state, [&](int i) {
+    Int& hp = combatantAt(state, i).n[kHp];
+    hp -= combatantAt(state, use.actor).n[kHp];
+    if (hp < 0) hp = 0;
+  });
+}
+
+// 131 逃走: every living combatant, the actor included.
+void escape(BattleState& state, const SkillUse& use) {
+  for (int i = 0; i < kCombatantCount; ++i) {
+    if (isAlive(combatantAt(state, i))) combatantAt(state, i).n[kGauge] = 0;
+  }
+  writeSkillHeader(state, use);
+  appendLogLine(state, "　　　ACTゲージをキャンセル！<br>\n"_sj);
+}
+
+// 133 フォースシールド: raises the opponents' attack, as it always has.
+void forceShield(BattleState& state, const SkillUse& use) {
+  forEachLivingOpponent(state, use.actor, [](Combatant& c, int) { c.n[kAttack] += c.n[kAttack] / 10; });
+  writeSkillHeader(state, use);
+  appendLogLine(state, "　　　パーティの攻撃力アップ。<br>\n"_sj);
+}
+
+// 134 ちりょう
+void treatment(BattleState& state, const SkillUse& use) {
+  Int& defence = combatantAt(state, kCombatant1).n[kDefence];
+  defence += defence / 10;
+  writeSkillHeader(state, use);
+  appendLogLine(state, "　　　リーダーの防御力アップ。<br>\n"_sj);
+}
+
+// 135 捕食
+void devour(BattleState& state, const SkillUse& use) {
+  Combatant& c = combatantAt(state, kCombatant1);
+  healWithCap(c, tenths(c.n[kHp], 3));
+  writeSkillHeader(state, use);
+  appendLogLine(state, "　　　リーダーのHP回復。<br>\n"_sj);
+}
+
+// 139 (no name): the header has no skill line.
+void leaderMagicRestore(BattleState& state, const SkillUse& use) {
+  Combatant& c = combatantAt(state, kCombatant1);
+  c.n[kMp] += tenths(c.n[kMp], 3);
+  if (c.n[kMp] > c.n[kMaxMp]) c.n[kMp] = c.n[kMaxMp];
+  writeSkillHeader(state, use);
+  appendLogLine(state, "　　　リーダーのMP回復。<br>\n"_sj);
+}
+
+// 141 サザンクロス: the three enemies strike together once per battle; the
+// mark is kept on the leader whoever acts. No header, no hit cue.
+void southernCross(BattleState& state, const SkillUse& use) {
+  for (int i = 0; i < 3; ++i) {
+    if (!isAlive(combatantAt(state, i))) return;
+  }
+  if (combatantAt(state, kEnemyLeader).skillState[southernCrossUsed] == 1) return;
+  Int damage = 0;
+  for (int i = 0; i < 3; ++i) {
+    damage += damageRoll(state, combatantAt(state, i).n[kAttack], combatantAt(state, use.target).n[kDefence],
+                         use.level);
+  }
+  Int dealt = subtractCapped(state, use.target, damage);
+  combatantAt(state, kEnemyLeader).skillState[southernCrossUsed] = 1;
+  logDamage(state, nameAt(state, use.target), use.target, dealt, combatantAt(state, use.target).n[kHp]);
+}
+
+// 143 ホーリーウィンド: 68 % of the target's maximum HP, uncapped.
+void holyWind(BattleState& state, const SkillUse& use) {
+  Int amount = combatantAt(state, use.target).n[kMaxHp] * 68 / 100;
+  ++combatantAt(state, use.actor).skillState[holyWindUses];
+  subtractUncapped(state, use.target, amount);
+  writeSkillHeader(state, use);
+  reportHit(state, use.actor, use.target, amount, {});
+}
+
+// 144 ジャッジメント (monster): no member is left below 5 HP; one already
+// below is lifted to 5 and the damage line shows the negative amount.
+void monsterJudgement(BattleState& state, const SkillUse& use) {
+  ++combatantAt(state, use.actor).skillState[judgementUses];
+  writeSkillHeader(state, use);
+  forEachLivingPartyMember(state, [&](int i) {
+    Combatant& x = combatantAt(state, i);
+    Int damage = physicalRoll(state, use.actor, 10, x.n[kDefence], use.level);  // drawn first
+    damage += magicRoll(state, use.actor, 10, x.n[kMagicDefence], use.level);
+    if (damage > x.n[kHp] - 5) damage = x.n[kHp] - 5;
+    x.n[kHp] -= damage;
+    reportHit(state, use.actor, i, damage, {});
+  });
+}
+
+// 145 様子を見る: one line, no header.
+void watchAndWait(BattleState& state, const SkillUse& use) {
+  appendLogFormat(state, "　　　%sは様子を見ている。<br>\n"_sj, {nameAt(state, use.actor)});
+}
+
+// 146 ファイナルストライク (monster): no header; every member is hit as if it
+// had the turn target's defences.
+void monsterFinalStrike(BattleState& state, const SkillUse& use) {
+  forEachLivingPartyMember(state, [&](int i) {
+    const Combatant& t = combatantAt(state, use.target);
+    Int damage = physicalRoll(state, use.actor, 30, t.n[kDefence], use.level);
+    damage += magicRoll(state, use.actor, 20, t.n[kMagicDefence], use.level);
+    Int dealt = subtractCapped(state, i, damage);
+    reportHit(state, use.actor, i, dealt, {});
+  });
+  Combatant& actor = combatantAt(state, use.actor);
+  actor.skillState[monsterFinalStrikeUsed] = 1;
+  actor.n[kHp] = 1;
+}
+
+}  // namespace
+
+bool runMonsterSkill(BattleState& state, const SkillUse& use) {
+  switch (use.code.v) {
+    case 121:
+      spiderWeb(state, use);
+      break;
+    case 122:
+      break;  // ソードブレイク: no effect, no line
+    case 123:
+      ink(state, use);
+      break;
+    case 124:
+      deathScythe(state, use);
+      break;
+    case 125:
+      electricShock(state, use);
+      break;
+    case 126:
+      russianRoulette(state, use);
+      break;
+    case 127:
+      break;  // からにこもる
+    case 128:
+      dustChute(state, use);
+      break;
+    case 129:
+      selfDestruct(state, use);
+      break;
+    case 130:
+      monsterAllCancel(state, use);
+      break;
+    case 131:
+      escape(state, use);
+      break;
+    case 132:
+      break;  // テーマソング
+    case 133:
+      forceShield(state, use);
+      break;
+    case 134:
+      treatment(state, use);
+      break;
+    case 135:
+      devour(state, use);
+      break;
+    case 136:
+      break;  // あまごい
+    case 137:
+      break;  // ナイトメア
+    case 138:
+      break;  // ほきゅう
+    case 139:
+      leaderMagicRestore(state, use);
+      break;
+    case 140:
+      break;  // 記憶喪失
+    case 141:
+      southernCross(state, use);
+      break;
+    case 142:
+      break;  // ガードキャンセル
+    case 143:
+      holyWind(state, use);
+      break;
+    case 144:
+      monsterJudgement(state, use);
+      break;
+    case 145:
+      watchAndWait(state, use);
+      break;
+    case 146:
+      monsterFinalStrike(state, use);
+      break;
+    default:
+      return false;
+  }
+  return true;
+}
