@@ -1,6 +1,8 @@
 #include "battle/skills/active_skills.h"
 
 #include "battle/report/report_output.h"
+#include "battle/skills/skill_catalogue.h"
+#include "battle/skills/skill_shapes.h"
 #include "common/sjis.h"
 
 namespace {
@@ -362,143 +364,117 @@ void timeShrinkDeep(BattleState& state, const SkillUse& use) {
   appendLogLine(state, "　　　みんなの時間をだいぶ停止・・・<br>\n"_sj);
 }
 
+// The two sentences of the whole side differ in the points one use adds.
+void deathSentence2(BattleState& state, const SkillUse& use) { deathSentenceAll(state, use, 2); }
+void deathSentence3(BattleState& state, const SkillUse& use) { deathSentenceAll(state, use, 3); }
+
+// clang-format off
+//  id  effect
+constexpr SkillRow kActiveSkills[] = {
+    {  1, strike},             // ２回攻撃
+    {  2, strike},             // ２段斬り
+    {  3, strike},             // アッパーカット
+    {  4, sweep},              // 一文字切り
+    {  5, sweep},              // ウィンドカッター
+    {  6, sorrowSong},         // 憂いの唄
+    {  7, counter},            // カウンター
+    {  8, psychoFrame},        // サイコフレーム
+    {  9, nullptr},            // 札束: no effect, no line
+    { 10, satori},             // さとり
+    { 11, judgementFlame},     // 裁きの炎
+    { 12, strike},             // サンダー
+    { 13, timeShrink},         // 時間縮退
+    { 14, deathSentence},      // 死刑宣告
+    { 15, sweep},              // ショットガン
+    { 16, landmines},          // 地雷
+    { 17, strike},             // 流星剣
+    { 18, strike},             // シャイニングアタック
+    { 19, damageFieldSkill},   // ダメージフィールド
+    { 20, gatherPower},        // 溜める
+    { 21, death},              // デス
+    { 22, sweep},              // 鉄の矢
+    { 23, poisonMist},         // 毒霧
+    { 24, strike},             // シャイニングスパーク
+    { 25, strike},             // 粘液
+    { 26, paralyseEye},        // パラライズアイ
+    { 27, heal},               // ヒール
+    { 28, strike},             // ファイア
+    { 29, strike},             // ブラッドソード
+    { 30, sweep},              // ブリザード
+    { 31, strike},             // 闇の力
+    { 32, strike},             // 逆転サヨナラホームラン
+    { 33, slacking},           // サボりぐせ
+    { 34, strike},             // ゴールドパンチ
+    { 35, strike},             // ３回攻撃
+    { 36, strike},             // ３段斬り
+    { 37, strike},             // ４回攻撃
+    { 38, sweep},              // アイスストーム
+    { 39, sweep},              // 居合い抜き
+    { 40, windBarrier},        // ウィンドバリア
+    { 41, strike},             // エナジードレイン
+    { 42, nullptr},            // ソードブレイク: no effect, no line
+    { 43, accelerate},         // 加速
+    { 44, strike},             // ガラスのエース
+    { 45, sweep},              // 銀の矢
+    { 46, strike},             // コークスクリュー
+    { 47, psychoBurst},        // サイコバースト
+    { 48, dislocation},        // 脱臼
+    { 49, strike},             // サンダーブレード
+    { 50, timeShrinkAll},      // 時間縮退・２
+    { 51, deathSentence2},  // 死刑宣告・２
+    { 52, sweep},              // 集中砲火
+    { 53, allCancel},          // オールキャンセル
+    { 54, strike},             // 不知火
+    { 55, sweep},              // 全弾発射
+    { 56, sweep},              // ダブルサイクロン
+    { 57, charge},             // チャージ
+    { 58, poisonGas},          // 毒ガス
+    { 59, sweep},              // トルネード
+    { 60, lament},             // 嘆きの唄
+    { 61, strike},             // ヒット＆アウェイ
+    { 62, fireArmour},         // ファイアアーマー
+    { 63, riceBall},           // おにぎり
+    { 64, strike},             // ファイアソード
+    { 65, sweep},              // ファイアストーム
+    { 66, feint},              // フェイント
+    { 67, forceFieldSkill},    // フォースフィールド
+    { 68, strike},             // ミサイル
+    { 69, selflessness},       // 無我の境地
+    { 70, angelDescent},       // 天子光臨
+    { 71, megaHeal},           // メガヒール
+    { 72, divineDomainSkill},  // 神の領域
+    { 73, strike},             // メテオ
+    { 74, rubyEye},            // ルビーアイ
+    { 75, strike},             // ロケット砲
+    { 76, strike},             // ワンツー
+    { 77, sweep},              // 星の矢
+    { 78, strike},             // イフリート
+    { 79, strike},             // 黄金の右ストレート
+    { 80, strike},             // オーラパンチ
+    { 81, strike},             // イーグルショット
+    { 82, strike},             // サイクルヒット
+    { 83, nullptr},            // 最終形態: no effect, no line
+    { 84, sweep},              // 斬鉄剣
+    { 85, sweep},              // ジャッジメント
+    { 86, miasma},             // 瘴気
+    { 87, speedStar},          // スピードスター
+    { 88, sweep},              // 絶対零度
+    { 89, deathSentence3},  // 死刑宣告・３
+    { 90, strike},             // 剣の舞
+    { 91, strike},             // ドリルパンチ
+    { 92, strike},             // ヒット＆ヒット＆アウェイ
+    { 93, fireMuscle},         // ファイアーマッスル
+    { 94, strike},             // ファイナルストライク
+    { 95, nullptr},            // マジックマスター: no effect, no line
+    { 96, doomSong},           // 滅びの唄
+    { 97, moonHeal},           // ムーンヒール
+    { 98, strike},             // メガドレイン
+    { 99, timeShrinkDeep},     // 時間縮退・３
+    {100, strike},             // レールガン
+};
+// clang-format on
+static_assert(rowsCoverIds(kActiveSkills, kFirstActiveSkill, kLastActiveSkill));
+
 }  // namespace
 
-bool runActiveSkill(BattleState& state, const SkillUse& use) {
-  switch (use.code.v) {
-    case 6:
-      sorrowSong(state, use);
-      break;
-    case 7:
-      counter(state, use);
-      break;
-    case 8:
-      psychoFrame(state, use);
-      break;
-    case 9:
-      break;  // 札束: no effect, no line
-    case 10:
-      satori(state, use);
-      break;
-    case 11:
-      judgementFlame(state, use);
-      break;
-    case 13:
-      timeShrink(state, use);
-      break;
-    case 14:
-      deathSentence(state, use);
-      break;
-    case 16:
-      landmines(state, use);
-      break;
-    case 19:
-      damageFieldSkill(state, use);
-      break;
-    case 20:
-      gatherPower(state, use);
-      break;
-    case 21:
-      death(state, use);
-      break;
-    case 23:
-      poisonMist(state, use);
-      break;
-    case 26:
-      paralyseEye(state, use);
-      break;
-    case 27:
-      heal(state, use);
-      break;
-    case 33:
-      slacking(state, use);
-      break;
-    case 40:
-      windBarrier(state, use);
-      break;
-    case 42:
-      break;  // ソードブレイク: no effect, no line
-    case 43:
-      accelerate(state, use);
-      break;
-    case 47:
-      psychoBurst(state, use);
-      break;
-    case 48:
-      dislocation(state, use);
-      break;
-    case 50:
-      timeShrinkAll(state, use);
-      break;
-    case 51:
-      deathSentenceAll(state, use, 2);
-      break;
-    case 53:
-      allCancel(state, use);
-      break;
-    case 57:
-      charge(state, use);
-      break;
-    case 58:
-      poisonGas(state, use);
-      break;
-    case 60:
-      lament(state, use);
-      break;
-    case 62:
-      fireArmour(state, use);
-      break;
-    case 63:
-      riceBall(state, use);
-      break;
-    case 66:
-      feint(state, use);
-      break;
-    case 67:
-      forceFieldSkill(state, use);
-      break;
-    case 69:
-      selflessness(state, use);
-      break;
-    case 70:
-      angelDescent(state, use);
-      break;
-    case 71:
-      megaHeal(state, use);
-      break;
-    case 72:
-      divineDomainSkill(state, use);
-      break;
-    case 74:
-      rubyEye(state, use);
-      break;
-    case 83:
-      break;  // 最終形態: no effect, no line
-    case 86:
-      miasma(state, use);
-      break;
-    case 87:
-      speedStar(state, use);
-      break;
-    case 89:
-      deathSentenceAll(state, use, 3);
-      break;
-    case 93:
-      fireMuscle(state, use);
-      break;
-    case 95:
-      break;  // マジックマスター: no effect, no line
-    case 96:
-      doomSong(state, use);
-      break;
-    case 97:
-      moonHeal(state, use);
-      break;
-    case 99:
-      timeShrinkDeep(state, use);
-      break;
-    default:
-      return false;
-  }
-  return true;
-}
+SkillEffect activeSkillEffect(int id) { return kActiveSkills[id - kFirstActiveSkill].effect; }

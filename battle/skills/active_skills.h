@@ -1,9 +1,9 @@
-// The active skills 1..100 that fit no shared shape, one short function each.
+// The active skills 1..100: their dispatch table, and the effects that fit no
+// shared shape, one short function each.
 #pragma once
 
-#include "battle/battle_state.h"
-#include "battle/skills/skill_helpers.h"
+#include "battle/skills/skill_effects.h"
 
-// Runs `use` when its skill is one of these; false otherwise. Skills without
-// an effect (9, 42, 83, 95) are among them and do nothing.
-bool runActiveSkill(BattleState& state, const SkillUse& use);
+// The table's effect for an active skill id 1..100; null for a skill without
+// an effect.
+SkillEffect activeSkillEffect(int id);

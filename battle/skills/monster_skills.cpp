@@ -1,6 +1,8 @@
 #include "battle/skills/monster_skills.h"
 
 #include "battle/report/report_output.h"
+#include "battle/skills/skill_catalogue.h"
+#include "battle/skills/skill_shapes.h"
 #include "battle/turn/damage_roll.h"
 #include "common/sjis.h"
 
@@ -194,82 +196,43 @@ void monsterFinalStrike(BattleState& state, const SkillUse& use) {
   actor.n[kHp] = 1;
 }
 
+// clang-format off
+//  id  effect
+constexpr SkillRow kMonsterSkills[] = {
+    {121, spiderWeb},           // スパイダーウェブ
+    {122, nullptr},             // ソードブレイク: no effect, no line
+    {123, ink},                 // すみ
+    {124, deathScythe},         // デスサイズ
+    {125, electricShock},       // 電気ショック
+    {126, russianRoulette},     // ロシアンルーレット
+    {127, nullptr},             // からにこもる: no effect, no line
+    {128, dustChute},           // ダストシュート
+    {129, selfDestruct},        // 自爆
+    {130, monsterAllCancel},    // オールキャンセル
+    {131, escape},              // 逃走
+    {132, nullptr},             // テーマソング: no effect, no line
+    {133, forceShield},         // フォースシールド
+    {134, treatment},           // ちりょう
+    {135, devour},              // 捕食
+    {136, nullptr},             // あまごい: no effect, no line
+    {137, nullptr},             // ナイトメア: no effect, no line
+    {138, nullptr},             // ほきゅう: no effect, no line
+    {139, leaderMagicRestore},  // (no name)
+    {140, nullptr},             // 記憶喪失: no effect, no line
+    {141, southernCross},       // サザンクロス
+    {142, nullptr},             // ガードキャンセル: no effect, no line
+    {143, holyWind},            // ホーリーウィンド
+    {144, monsterJudgement},    // ジャッジメント
+    {145, watchAndWait},        // 様子を見る
+    {146, monsterFinalStrike},  // ファイナルストライク
+    {147, sweep},               // クリスタルアロー
+    {148, strike},              // クリスタルランス
+    {149, strike},              // クリスタルレーザー
+    {150, strike},              // クリスタルスパイラル
+};
+// clang-format on
+static_assert(rowsCoverIds(kMonsterSkills, kFirstMonsterSkill, kLastSkill));
+
 }  // namespace
 
-bool runMonsterSkill(BattleState& state, const SkillUse& use) {
-  switch (use.code.v) {
-    case 121:
-      spiderWeb(state, use);
-      break;
-    case 122:
-      break;  // ソードブレイク: no effect, no line
-    case 123:
-      ink(state, use);
-      break;
-    case 124:
-      deathScythe(state, use);
-      break;
-    case 125:
-      electricShock(state, use);
-      break;
-    case 126:
-      russianRoulette(state, use);
-      break;
-    case 127:
-      break;  // からにこもる
-    case 128:
-      dustChute(state, use);
-      break;
-    case 129:
-      selfDestruct(state, use);
-      break;
-    case 130:
-      monsterAllCancel(state, use);
-      break;
-    case 131:
-      escape(state, use);
-      break;
-    case 132:
-      break;  // テーマソング
-    case 133:
-      forceShield(state, use);
-      break;
-    case 134:
-      treatment(state, use);
-      break;
-    case 135:
-      devour(state, use);
-      break;
-    case 136:
-      break;  // あまごい
-    case 137:
-      break;  // ナイトメア
-    case 138:
-      break;  // ほきゅう
-    case 139:
-      leaderMagicRestore(state, use);
-      break;
-    case 140:
-      break;  // 記憶喪失
-    case 141:
-      southernCross(state, use);
-      break;
-    case 142:
-      break;  // ガードキャンセル
-    case 143:
-      holyWind(state, use);
-      break;
-    case 144:
-      monsterJudgement(state, use);
-      break;
-    case 145:
-      watchAndWait(state, use);
-      break;
-    case 146:
-      monsterFinalStrike(state, use);
-      break;
-    default:
-      return false;
-  }
-  return true;
-}
+SkillEffect monsterSkillEffect(int id) { return kMonsterSkills[id - kFirstMonsterSkill].effect; }

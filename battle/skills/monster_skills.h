@@ -1,11 +1,9 @@
-// The monster skills 121..150 that fit no shared shape, one short function
-// each.
+// The monster skills 121..150: their dispatch table, and the effects that fit
+// no shared shape, one short function each.
 #pragma once
 
-#include "battle/battle_state.h"
-#include "battle/skills/skill_helpers.h"
+#include "battle/skills/skill_effects.h"
 
-// Runs `use` when its skill is one of these; false otherwise. Skills without
-// an effect (122, 127, 132, 136, 137, 138, 140, 142) are among them and do
-// nothing.
-bool runMonsterSkill(BattleState& state, const SkillUse& use);
+// The table's effect for a monster skill id 121..150; null for a skill
+// without an effect.
+SkillEffect monsterSkillEffect(int id);

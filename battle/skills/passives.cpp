@@ -1,32 +1,11 @@
 #include "battle/skills/passives.h"
 
 #include "battle/report/report_output.h"
+#include "battle/skills/passive_ids.h"
 #include "battle/skills/skill_catalogue.h"
 #include "common/sjis.h"
 
 namespace {
-
-// clang-format off
-enum PassiveSkill : int {
-  autoRepair     = 101,
-  magicBox       = 102,
-  autoGuard      = 103,
-  braveHeart     = 104,
-  bonusChance    = 105,
-  wakeUp         = 106,
-  savings        = 107,
-  steal          = 108,
-  jetEngine      = 110,
-  cloneImage     = 111,
-  fullRevival    = 112,
-  kingOfSword    = 113,
-  probabilityRun = 116,
-  bloodyRose     = 117,
-  superAlloy     = 118,
-  prescription   = 119,
-  quickTime      = 120,
-};
-// clang-format on
 
 void growByTenths(Int& value, Int k) { value += value * k / 10; }
 
@@ -37,11 +16,11 @@ void logPassiveName(BattleState& state, const Combatant& holder) {
   appendLogFormat(state, "★　　%s発動！<br>\n"_sj, {skillName(holder.n[kPassive])});
 }
 
-// Step 1: the target's オートガード gives every combatant at exactly 0 HP,
+// The target's オートガード gives every combatant at exactly 0 HP,
 // of either side, one draw to come back; a failed draw leaves it at -1, out
 // of reach of later draws.
 void reviveByAutoGuard(BattleState& state, const Combatant& target) {
-  if (target.n[kPassive] != autoGuard) return;
+  if (target.n[kPassive] != passive::autoGuard) return;
   for (int i = 0; i < kCombatantCount; ++i) {
     Int& hp = state.combatants[i].n[kHp];
     if (hp != 0) continue;
@@ -54,7 +33,8 @@ void reviveByAutoGuard(BattleState& state, const Combatant& target) {
   }
 }
 
-void autoRepairPassive(BattleState& state, Combatant& c) {
+void autoRepair(BattleState& state, int holder) {
+  Combatant& c = state.combatants[holder];
   if (!chance(state, 30)) return;
   c.n[kHp] += c.n[kHp] / 10;
   if (c.n[kHp] > c.n[kMaxHp]) c.n[kHp] = c.n[kMaxHp];
@@ -63,7 +43,8 @@ void autoRepairPassive(BattleState& state, Combatant& c) {
 }
 
 // A gain that stays within the maximum is silent.
-void magicBoxPassive(BattleState& state, Combatant& c) {
+void magicBox(BattleState& state, int holder) {
+  Combatant& c = state.combatants[holder];
   c.n[kMp] += randomBelow(state, 5);
   if (c.n[kMp] <= c.n[kMaxMp]) return;
   c.n[kMp] = c.n[kMaxMp];
@@ -72,14 +53,16 @@ void magicBoxPassive(BattleState& state, Combatant& c) {
 }
 
 // Compares HP with three tenths of the current MP, as it always has.
-void braveHeartPassive(BattleState& state, Combatant& c) {
+void braveHeart(BattleState& state, int holder) {
+  Combatant& c = state.combatants[holder];
   if (!(c.n[kHp] < c.n[kMp] * 3 / 10) || c.skillState[braveHeartUsed] != 0) return;
   c.n[kAttack] *= 2;
   logPassiveName(state, c);
   c.skillState[braveHeartUsed] = 1;
 }
 
-void bonusChancePassive(BattleState& state, Combatant& c) {
+void bonusChance(BattleState& state, int holder) {
+  Combatant& c = state.combatants[holder];
   if (!chance(state, 20)) return;
   c.n[kGauge] = 50;
   appendLogLine(state, "★　　ボーナスチャンス！<br>\n"_sj);
@@ -95,33 +78,38 @@ void bonusChancePassive(BattleState& state, Combatant& c) {
   }
 }
 
-void wakeUpPassive(BattleState& state, Combatant& c) {
+void wakeUp(BattleState& state, int holder) {
+  Combatant& c = state.combatants[holder];
   if (!chance(state, 30)) return;
   c.n[kGauge] = 50;
   appendLogLine(state, "★　　ウェイクアップ！<br>\n"_sj);
 }
 
-void savingsPassive(BattleState& state, Combatant& c) {
+void savings(BattleState& state, int holder) {
+  Combatant& c = state.combatants[holder];
   if (!chance(state, 30)) return;
   playSoundCue(state, "ef014.mp3");
   c.n[kMoney] += c.n[kMoney] / 100;
   appendLogLine(state, "★　　利息が付きました。<br>\n"_sj);
 }
 
-void jetEnginePassive(BattleState& state, Combatant& c) {
+void jetEngine(BattleState& state, int holder) {
+  Combatant& c = state.combatants[holder];
   if (!chance(state, 20)) return;
   c.n[kGauge] = 100;
   appendLogLine(state, "★　　ジェットエンジン噴射！<br>\n"_sj);
 }
 
-void fullRevivalPassive(BattleState& state, Combatant& c) {
+void fullRevival(BattleState& state, int holder) {
+  Combatant& c = state.combatants[holder];
   if (!chance(state, 10)) return;
   c.n[kHp] = c.n[kMaxHp];
   logPassiveName(state, c);
   appendLogLine(state, "　　HPが最大回復。<br>\n"_sj);
 }
 
-void kingOfSwordPassive(BattleState& state, Combatant& c) {
+void kingOfSword(BattleState& state, int holder) {
+  Combatant& c = state.combatants[holder];
   if (!chance(state, 10)) return;
   logPassiveName(state, c);
   c.n[kAttack] += c.n[kAttack] / 20;
@@ -129,7 +117,8 @@ void kingOfSwordPassive(BattleState& state, Combatant& c) {
 }
 
 // Its line carries the name the status pages give the passive.
-void superAlloyPassive(BattleState& state, Combatant& c) {
+void superAlloy(BattleState& state, int holder) {
+  Combatant& c = state.combatants[holder];
   if (!chance(state, 10)) return;
   c.n[kAttack] += c.n[kAttack] / 50;
   c.n[kHp] -= 3;
@@ -138,7 +127,8 @@ void superAlloyPassive(BattleState& state, Combatant& c) {
   appendLogLine(state, "　　　どくどくどく・・・<br>\n"_sj);
 }
 
-void prescriptionPassive(BattleState& state, Combatant& c) {
+void prescription(BattleState& state, int holder) {
+  Combatant& c = state.combatants[holder];
   if (c.skillState[poisoned] != 1 && c.skillState[paralysed] != 1) return;
   appendLogLine(state, "★　　処方箋発動！<br>\n"_sj);
   c.skillState[poisoned] = 0;
@@ -147,98 +137,96 @@ void prescriptionPassive(BattleState& state, Combatant& c) {
 }
 
 // Party member 1 fills member 2's gauge; any other holder fills member 1's.
-void quickTimePassive(BattleState& state, int holder) {
+void quickTime(BattleState& state, int holder) {
   if (!chance(state, 20)) return;
   appendLogLine(state, "★　　ゴールデンコンビ発動！<br>\n"_sj);
   int partner = holder == kPartyMember1 ? kPartyMember2 : kPartyMember1;
   state.combatants[partner].n[kGauge] = 100;
 }
 
-// Step 2: the actor's own passive; only the matching passive draws.
-void applyActorPassive(BattleState& state, int actor) {
-  Combatant& c = state.combatants[actor];
-  switch (c.n[kPassive].v) {
-    case autoRepair:
-      autoRepairPassive(state, c);
-      break;
-    case magicBox:
-      magicBoxPassive(state, c);
-      break;
-    case braveHeart:
-      braveHeartPassive(state, c);
-      break;
-    case bonusChance:
-      bonusChancePassive(state, c);
-      break;
-    case wakeUp:
-      wakeUpPassive(state, c);
-      break;
-    case savings:
-      savingsPassive(state, c);
-      break;
-    case jetEngine:
-      jetEnginePassive(state, c);
-      break;
-    case fullRevival:
-      fullRevivalPassive(state, c);
-      break;
-    case kingOfSword:
-      kingOfSwordPassive(state, c);
-      break;
-    case superAlloy:
-      superAlloyPassive(state, c);
-      break;
-    case prescription:
-      prescriptionPassive(state, c);
-      break;
-    case quickTime:
-      quickTimePassive(state, actor);
-      break;
-    default:
-      break;
-  }
+void autoGuardAtStart(Combatant& c) {
+  c.n[kDefence] += c.n[kDefence] / 10;
+  c.n[kMagicDefence] += c.n[kMagicDefence] / 10;
+}
+
+void wakeUpAtStart(Combatant& c) { c.n[kGauge] = 50; }
+
+// 盗む and 確率変動 alike.
+void skillBonusAtStart(Combatant& c) { c.n[kSkillBonus] += 30; }
+
+void cloneImageAtStart(Combatant& c) { c.n[kEvasion] += 10; }
+
+void fullRevivalAtStart(Combatant& c) { growByTenths(c.n[kSpeed], 2); }
+
+void kingOfSwordAtStart(Combatant& c) { growByTenths(c.n[kAttack], 2); }
+
+void bloodyRoseAtStart(Combatant& c) {
+  growByTenths(c.n[kAttack], 2);
+  growByTenths(c.n[kDefence], 2);
+}
+
+void superAlloyAtStart(Combatant& c) { c.n[kDefence] *= 2; }
+
+// What a passive does when the battle starts, to its holder.
+using StartEffect = void (*)(Combatant& holder);
+// What the actor's own passive does after its action; only the matching
+// passive draws.
+using AfterActionEffect = void (*)(BattleState& state, int holder);
+
+struct PassiveRow {
+  int id;
+  StartEffect atStart;
+  AfterActionEffect afterAction;
+};
+
+// オートガード also revives after an action as the target's passive, and
+// スキルキャンセル, 分身 and ディフレクト react as the target's passive before an
+// action runs: neither is the holder's own effect, so they have no row here.
+// clang-format off
+//  id                        at start            after the holder's action
+constexpr PassiveRow kPassives[] = {
+    {passive::autoRepair,     nullptr,            autoRepair},
+    {passive::magicBox,       nullptr,            magicBox},
+    {passive::autoGuard,      autoGuardAtStart,   nullptr},
+    {passive::braveHeart,     nullptr,            braveHeart},
+    {passive::bonusChance,    nullptr,            bonusChance},
+    {passive::wakeUp,         wakeUpAtStart,      wakeUp},
+    {passive::savings,        nullptr,            savings},
+    {passive::steal,          skillBonusAtStart,  nullptr},
+    {passive::skillCancel,    nullptr,            nullptr},
+    {passive::jetEngine,      nullptr,            jetEngine},
+    {passive::cloneImage,     cloneImageAtStart,  nullptr},
+    {passive::fullRevival,    fullRevivalAtStart, fullRevival},
+    {passive::kingOfSword,    kingOfSwordAtStart, kingOfSword},
+    {passive::deflect,        nullptr,            nullptr},
+    {passive::decoy,          nullptr,            nullptr},
+    {passive::probabilityRun, skillBonusAtStart,  nullptr},
+    {passive::bloodyRose,     bloodyRoseAtStart,  nullptr},
+    {passive::superAlloy,     superAlloyAtStart,  superAlloy},
+    {passive::prescription,   nullptr,            prescription},
+    {passive::quickTime,      nullptr,            quickTime},
+};
+// clang-format on
+
+static_assert(rowsCoverIds(kPassives, kFirstPassive, kLastPassive));
+
+// The row of a combatant's passive, or null for a value outside 101..120.
+const PassiveRow* passiveRowOf(const Combatant& c) {
+  Int id = c.n[kPassive];
+  return id >= kFirstPassive && id <= kLastPassive ? &kPassives[id.v - kFirstPassive] : nullptr;
 }
 
 }  // namespace
 
 void applyStartPassive(BattleState& state, int index) {
   Combatant& c = state.combatants[index];
-  switch (c.n[kPassive].v) {
-    case autoGuard:
-      c.n[kDefence] += c.n[kDefence] / 10;
-      c.n[kMagicDefence] += c.n[kMagicDefence] / 10;
-      break;
-    case wakeUp:
-      c.n[kGauge] = 50;
-      break;
-    case steal:
-      c.n[kSkillBonus] += 30;
-      break;
-    case cloneImage:
-      c.n[kEvasion] += 10;
-      break;
-    case fullRevival:
-      growByTenths(c.n[kSpeed], 2);
-      break;
-    case kingOfSword:
-      growByTenths(c.n[kAttack], 2);
-      break;
-    case probabilityRun:
-      c.n[kSkillBonus] += 30;
-      break;
-    case bloodyRose:
-      growByTenths(c.n[kAttack], 2);
-      growByTenths(c.n[kDefence], 2);
-      break;
-    case superAlloy:
-      c.n[kDefence] *= 2;
-      break;
-    default:
-      break;
-  }
+  const PassiveRow* row = passiveRowOf(c);
+  if (row != nullptr && row->atStart != nullptr) row->atStart(c);
 }
 
 void applyAfterActionPassives(BattleState& state, int actorIndex, int targetIndex) {
   reviveByAutoGuard(state, state.combatants[targetIndex]);
-  applyActorPassive(state, actorIndex);  // also when the actor has fallen
+  // The actor's own passive, also when the actor has fallen.
+  const PassiveRow* row = passiveRowOf(state.combatants[actorIndex]);
+  if (row != nullptr && row->afterAction != nullptr) row->afterAction(state, actorIndex);
 }

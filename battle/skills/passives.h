@@ -1,5 +1,6 @@
-// Passive skills: their start-of-battle effects and the effects after each
-// action.
+// Passive skills 101..120: a dispatch table with one row per id, giving the
+// effect on the holder when the battle starts and the effect after the
+// holder's own action (either may be none).
 #pragma once
 
 #include "battle/battle_state.h"

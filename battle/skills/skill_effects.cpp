@@ -2,11 +2,15 @@
 
 #include "battle/skills/active_skills.h"
 #include "battle/skills/monster_skills.h"
-#include "battle/skills/skill_shapes.h"
+#include "battle/skills/skill_catalogue.h"
+
+SkillEffect skillEffect(Int id) {
+  if (id >= kFirstActiveSkill && id <= kLastActiveSkill) return activeSkillEffect(id.v);
+  if (id >= kFirstMonsterSkill && id <= kLastSkill) return monsterSkillEffect(id.v);
+  return nullptr;
+}
 
 void applySkillEffect(BattleState& state, Int code, int actorIndex, int targetIndex, Int skillLevel) {
-  const SkillUse use{actorIndex, targetIndex, code, skillLevel};
-  if (runShapedSkill(state, use)) return;
-  if (runActiveSkill(state, use)) return;
-  runMonsterSkill(state, use);  // passives 101..120 and unknown codes do nothing
+  SkillEffect effect = skillEffect(code);
+  if (effect != nullptr) effect(state, SkillUse{actorIndex, targetIndex, code, skillLevel});
 }

@@ -310,18 +310,14 @@ void runSweep(BattleState& state, const SkillUse& use, const SweepSkill& skill) 
 
 }  // namespace
 
-bool runShapedSkill(BattleState& state, const SkillUse& use) {
+void strike(BattleState& state, const SkillUse& use) {
   for (const StrikeSkill& skill : kStrikes) {
-    if (skill.id == use.code) {
-      runStrike(state, use, skill);
-      return true;
-    }
+    if (skill.id == use.code) return runStrike(state, use, skill);
   }
+}
+
+void sweep(BattleState& state, const SkillUse& use) {
   for (const SweepSkill& skill : kSweeps) {
-    if (skill.id == use.code) {
-      runSweep(state, use, skill);
-      return true;
-    }
+    if (skill.id == use.code) return runSweep(state, use, skill);
   }
-  return false;
 }

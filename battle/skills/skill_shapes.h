@@ -9,5 +9,7 @@
 #include "battle/battle_state.h"
 #include "battle/skills/skill_helpers.h"
 
-// Runs `use` when its skill is a strike or a sweep; false for any other skill.
-bool runShapedSkill(BattleState& state, const SkillUse& use);
+// The effects of the skills of these shapes, for the families' dispatch
+// tables: each runs the row of its shape's table with the use's skill id.
+void strike(BattleState& state, const SkillUse& use);
+void sweep(BattleState& state, const SkillUse& use);

@@ -3,16 +3,9 @@
 #include <utility>
 
 #include "battle/report/report_output.h"
+#include "battle/skills/passive_ids.h"
 #include "battle/turn/action_code.h"
 #include "common/sjis.h"
-
-namespace {
-
-constexpr int kSkillCancelPassive = 109;
-constexpr int kEvasionPassive = 111;
-constexpr int kDeflectPassive = 114;
-
-}  // namespace
 
 void checkParalysis(BattleState& state) {
   Int& slot = state.combatants[state.actorIndex].skillState[paralysed];
@@ -49,12 +42,12 @@ void checkAngel(BattleState& state) {
 }
 
 void checkTargetPassive(BattleState& state) {
-  Int passive = state.combatants[state.targetIndex].n[kPassive];
-  if (passive == kSkillCancelPassive && state.actionCode > 0) {
+  Int held = state.combatants[state.targetIndex].n[kPassive];
+  if (held == passive::skillCancel && state.actionCode > 0) {
     if (randomBelow(state, 100) < 20) state.actionCode = SkillCancelled;
-  } else if (passive == kDeflectPassive) {
+  } else if (held == passive::deflect) {
     if (randomBelow(state, 100) < 20) state.actionCode = Deflected;
-  } else if (passive == kEvasionPassive) {
+  } else if (held == passive::cloneImage) {
     if (randomBelow(state, 100) < 20) state.actionCode = Evaded;
   }
 }
