@@ -12,9 +12,11 @@ struct Combatant : CharacterRecord {
 };
 static_assert(sizeof(Combatant) == 561 * 4);
 
-// The battle slots the rules use, by their skill's number.
+// The battle slots the rules use, by their skill's number:
+// `c.skillState[slot::poisoned]`.
+namespace slot {
 // clang-format off
-enum SkillSlot : int {
+enum : int {
   sorrowSongUses         = 6,
   counterReady           = 7,
   satoriReady            = 10,
@@ -47,6 +49,7 @@ enum SkillSlot : int {
   monsterFinalStrikeUsed = 146,
 };
 // clang-format on
+}  // namespace slot
 
 // Combatant indices: 0 to 2 the enemies (0 the leader), 3 to 5 the party.
 inline constexpr int kEnemyLeader = 0;

@@ -13,15 +13,15 @@ void growByTenths(Int& value, Int k) { value += tenths(value, k); }
 // `cueAlways`: the warning cue plays for any actor, not for a party actor only.
 void addDeathPoints(BattleState& state, const SkillUse& use, int victim, Int maxPoints, bool cueAlways) {
   Combatant& v = combatantAt(state, victim);
-  v.skillState[deathSentencePoints] += randomBelow(state, maxPoints) + 1;
-  if (v.skillState[deathSentencePoints] >= 8) {
+  v.skillState[slot::deathSentencePoints] += randomBelow(state, maxPoints) + 1;
+  if (v.skillState[slot::deathSentencePoints] >= 8) {
     v.n[kHp] = 0;
     appendLogFormat(state, "　　　%s即死。<br>\n"_sj, {nameOf(v)});
     return;
   }
   if (cueAlways || isPartyMember(use.actor)) playSoundCue(state, "ef018.mp3");
   appendLogFormat(state, "　　　%s死亡まであと%dポイント・・・<br>\n"_sj,
-                  {nameOf(v), Int(8) - v.skillState[deathSentencePoints]});
+                  {nameOf(v), Int(8) - v.skillState[slot::deathSentencePoints]});
 }
 
 // HP + h, where h is `amount` cut to what the actor lacks of its maximum.
@@ -37,14 +37,14 @@ void sorrowSong(BattleState& state, const SkillUse& use) {
   writeSkillHeader(state, use);
   appendLogLine(state, "　　　相手パーティの攻撃力が減少！<br>\n"_sj);
   forEachLivingOpponent(state, use.actor, [](Combatant& c, int) { c.n[kAttack] -= c.n[kAttack] / 10; });
-  ++combatantAt(state, use.actor).skillState[sorrowSongUses];
+  ++combatantAt(state, use.actor).skillState[slot::sorrowSongUses];
 }
 
 // 7 カウンター
 void counter(BattleState& state, const SkillUse& use) {
   writeSkillHeader(state, use);
   appendLogFormat(state, "　　　%sは待ち構えている・・・<br>\n"_sj, {nameAt(state, use.actor)});
-  combatantAt(state, use.actor).skillState[counterReady] = 1;
+  combatantAt(state, use.actor).skillState[slot::counterReady] = 1;
 }
 
 // 8 サイコフレーム
@@ -62,7 +62,7 @@ void satori(BattleState& state, const SkillUse& use) {
   appendLogLine(state, "　　　敵の攻撃など、何の意味もないのだ・・・<br>\n"_sj);
   Combatant& a = combatantAt(state, use.actor);
   a.n[kEvasion] += 30;
-  a.skillState[satoriReady] = 1;
+  a.skillState[slot::satoriReady] = 1;
 }
 
 // 11 裁きの炎: the HP the actor has lost, less the target's magic defence;
@@ -93,18 +93,18 @@ void deathSentence(BattleState& state, const SkillUse& use) {
 }
 
 // 16 地雷
-void landmines(BattleState& state, const SkillUse& use) {
+void landmine(BattleState& state, const SkillUse& use) {
   writeSkillHeader(state, use);
   appendLogLine(state, "　　　地雷をセット！<br>\n"_sj);
-  forEachLivingOpponent(state, use.actor, [](Combatant& c, int) { c.skillState[landmine] = 1; });
+  forEachLivingOpponent(state, use.actor, [](Combatant& c, int) { c.skillState[slot::landmine] = 1; });
 }
 
 // 19 ダメージフィールド
-void damageFieldSkill(BattleState& state, const SkillUse& use) {
+void damageField(BattleState& state, const SkillUse& use) {
   writeBareHeader(state, use);
   appendLogLine(state, "　　　動くとダメージを受ける感じで・・・<br>\n"_sj);
-  forEachLivingOpponent(state, use.actor, [](Combatant& c, int) { c.skillState[damageField] = 1; });
-  combatantAt(state, use.actor).skillState[damageField] = 2;
+  forEachLivingOpponent(state, use.actor, [](Combatant& c, int) { c.skillState[slot::damageField] = 1; });
+  combatantAt(state, use.actor).skillState[slot::damageField] = 2;
 }
 
 // 20 溜める
@@ -127,8 +127,8 @@ void poisonMist(BattleState& state, const SkillUse& use) {
   writeSkillHeader(state, use);
   playSoundCue(state, "ef022.mp3");
   appendLogLine(state, "　　　ぷしゅーう<br>\n"_sj);
-  forEachLivingOpponent(state, use.actor, [](Combatant& c, int) { c.skillState[poisoned] = 1; });
-  combatantAt(state, use.actor).skillState[poisoned] = 3;
+  forEachLivingOpponent(state, use.actor, [](Combatant& c, int) { c.skillState[slot::poisoned] = 1; });
+  combatantAt(state, use.actor).skillState[slot::poisoned] = 3;
 }
 
 // 26 パラライズアイ
@@ -136,7 +136,7 @@ void paralyseEye(BattleState& state, const SkillUse& use) {
   writeSkillHeader(state, use);
   playSoundCue(state, "ef020.mp3");
   appendLogLine(state, "　　　きゅぴーん！<br>\n"_sj);
-  combatantAt(state, use.target).skillState[paralysed] = 1;
+  combatantAt(state, use.target).skillState[slot::paralysed] = 1;
 }
 
 // 27 ヒール
@@ -159,7 +159,7 @@ void windBarrier(BattleState& state, const SkillUse& use) {
   Combatant& a = combatantAt(state, use.actor);
   growByTenths(a.n[kDefence], 3);
   growByTenths(a.n[kMagicDefence], 3);
-  a.skillState[windBarrierUsed] = 1;
+  a.skillState[slot::windBarrierUsed] = 1;
 }
 
 // 43 加速
@@ -169,7 +169,7 @@ void accelerate(BattleState& state, const SkillUse& use) {
   playSoundCue(state, "ef017.mp3");
   Combatant& a = combatantAt(state, use.actor);
   growByTenths(a.n[kSpeed], 3);
-  a.skillState[accelerateUsed] = 1;
+  a.skillState[slot::accelerateUsed] = 1;
 }
 
 // 47 サイコバースト
@@ -221,8 +221,8 @@ void charge(BattleState& state, const SkillUse& use) {
 
 // 58 毒ガス
 void poisonGas(BattleState& state, const SkillUse& use) {
-  combatantAt(state, use.actor).skillState[poisonGasUsed] = 1;
-  forEachLivingOpponent(state, use.actor, [](Combatant& c, int) { c.skillState[poisoned] = 1; });
+  combatantAt(state, use.actor).skillState[slot::poisonGasUsed] = 1;
+  forEachLivingOpponent(state, use.actor, [](Combatant& c, int) { c.skillState[slot::poisoned] = 1; });
   writeSkillHeader(state, use);
   playSoundCue(state, "ef022.mp3");
   appendLogLine(state, "　　　ぷしゅーーう。<br>\n"_sj);
@@ -230,7 +230,7 @@ void poisonGas(BattleState& state, const SkillUse& use) {
 
 // 60 嘆きの唄
 void lament(BattleState& state, const SkillUse& use) {
-  combatantAt(state, use.actor).skillState[lamentUsed] = 1;
+  combatantAt(state, use.actor).skillState[slot::lamentUsed] = 1;
   forEachLivingOpponent(state, use.actor, [](Combatant& c, int) { c.n[kSpeed] = c.n[kSpeed] / 2; });
   writeSkillHeader(state, use);
   appendLogLine(state, "　　　敵全体のすばやさ半減。<br>\n"_sj);
@@ -239,7 +239,7 @@ void lament(BattleState& state, const SkillUse& use) {
 // 62 ファイアアーマー
 void fireArmour(BattleState& state, const SkillUse& use) {
   Combatant& a = combatantAt(state, use.actor);
-  a.skillState[fireArmourUsed] = 1;
+  a.skillState[slot::fireArmourUsed] = 1;
   growByTenths(a.n[kDefence], 3);
   growByTenths(a.n[kMagicDefence], 3);
   writeSkillHeader(state, use);
@@ -263,9 +263,9 @@ void feint(BattleState& state, const SkillUse& use) {
 }
 
 // 67 フォースフィールド
-void forceFieldSkill(BattleState& state, const SkillUse& use) {
-  forEachLivingOpponent(state, use.actor, [](Combatant& c, int) { c.skillState[forceField] = 1; });
-  combatantAt(state, use.actor).skillState[forceField] = 2;
+void forceField(BattleState& state, const SkillUse& use) {
+  forEachLivingOpponent(state, use.actor, [](Combatant& c, int) { c.skillState[slot::forceField] = 1; });
+  combatantAt(state, use.actor).skillState[slot::forceField] = 2;
   writeSkillHeader(state, use);
 }
 
@@ -279,7 +279,7 @@ void selflessness(BattleState& state, const SkillUse& use) {
 
 // 70 天子光臨
 void angelDescent(BattleState& state, const SkillUse& use) {
-  combatantAt(state, use.actor).skillState[angelCharges] = 3;
+  combatantAt(state, use.actor).skillState[slot::angelCharges] = 3;
   writeSkillHeader(state, use);
   appendLogLine(state, "　　　汝死すべし。<br>\n"_sj);
 }
@@ -293,16 +293,16 @@ void megaHeal(BattleState& state, const SkillUse& use) {
 }
 
 // 72 神の領域
-void divineDomainSkill(BattleState& state, const SkillUse& use) {
-  forEachLivingOpponent(state, use.actor, [](Combatant& c, int) { c.skillState[divineDomain] = 1; });
-  combatantAt(state, use.actor).skillState[divineDomain] = 2;
+void divineDomain(BattleState& state, const SkillUse& use) {
+  forEachLivingOpponent(state, use.actor, [](Combatant& c, int) { c.skillState[slot::divineDomain] = 1; });
+  combatantAt(state, use.actor).skillState[slot::divineDomain] = 2;
   writeSkillHeader(state, use);
   appendLogLine(state, "　　　ここは踏み入れてはならぬ神の領域・・・<br>\n"_sj);
 }
 
 // 74 ルビーアイ
 void rubyEye(BattleState& state, const SkillUse& use) {
-  forEachLivingOpponent(state, use.actor, [](Combatant& c, int) { c.skillState[paralysed] = 1; });
+  forEachLivingOpponent(state, use.actor, [](Combatant& c, int) { c.skillState[slot::paralysed] = 1; });
   writeSkillHeader(state, use);
   playSoundCue(state, "ef020.mp3");
   appendLogLine(state, "　　　きゅぴーーーん！<br>\n"_sj);
@@ -310,10 +310,10 @@ void rubyEye(BattleState& state, const SkillUse& use) {
 
 // 86 瘴気
 void miasma(BattleState& state, const SkillUse& use) {
-  combatantAt(state, use.actor).skillState[miasmaUsed] = 1;
+  combatantAt(state, use.actor).skillState[slot::miasmaUsed] = 1;
   forEachLivingOpponent(state, use.actor, [](Combatant& c, int) {
-    c.skillState[paralysed] = 1;
-    c.skillState[poisoned] = 1;
+    c.skillState[slot::paralysed] = 1;
+    c.skillState[slot::poisoned] = 1;
   });
   writeSkillHeader(state, use);
   playSoundCue(state, "ef022.mp3");
@@ -324,7 +324,7 @@ void miasma(BattleState& state, const SkillUse& use) {
 void speedStar(BattleState& state, const SkillUse& use) {
   Combatant& a = combatantAt(state, use.actor);
   a.n[kSpeed] *= 2;
-  a.skillState[speedStarUsed] = 1;
+  a.skillState[slot::speedStarUsed] = 1;
   writeSkillHeader(state, use);
   playSoundCue(state, "ef017.mp3");
   appendLogLine(state, "　　　ぎゅいーん！<br>\n"_sj);
@@ -333,7 +333,7 @@ void speedStar(BattleState& state, const SkillUse& use) {
 // 93 ファイアーマッスル: the attack grows after the lines.
 void fireMuscle(BattleState& state, const SkillUse& use) {
   Combatant& a = combatantAt(state, use.actor);
-  a.skillState[fireMuscleUsed] = 1;
+  a.skillState[slot::fireMuscleUsed] = 1;
   writeSkillHeader(state, use);
   appendLogLine(state, "　　　攻撃力がファイヤーぁぁぁ！<br>\n"_sj);
   growByTenths(a.n[kAttack], 2);
@@ -341,7 +341,7 @@ void fireMuscle(BattleState& state, const SkillUse& use) {
 
 // 96 滅びの唄: a silent cut, without damage or defeat lines.
 void doomSong(BattleState& state, const SkillUse& use) {
-  combatantAt(state, use.actor).skillState[doomSongUsed] = 1;
+  combatantAt(state, use.actor).skillState[slot::doomSongUsed] = 1;
   forEachLivingOpponent(state, use.actor, [](Combatant& c, int) { c.n[kHp] = c.n[kHp] / 10; });
   writeSkillHeader(state, use);
   appendLogLine(state, "　　　朽ち果てるがよい・・・滅びるがよい・・・<br>\n"_sj);
@@ -386,10 +386,10 @@ constexpr SkillRow kActiveSkills[] = {
     { 13, timeShrink},         // 時間縮退
     { 14, deathSentence},      // 死刑宣告
     { 15, sweep},              // ショットガン
-    { 16, landmines},          // 地雷
+    { 16, landmine},          // 地雷
     { 17, strike},             // 流星剣
     { 18, strike},             // シャイニングアタック
-    { 19, damageFieldSkill},   // ダメージフィールド
+    { 19, damageField},   // ダメージフィールド
     { 20, gatherPower},        // 溜める
     { 21, death},              // デス
     { 22, sweep},              // 鉄の矢
@@ -437,12 +437,12 @@ constexpr SkillRow kActiveSkills[] = {
     { 64, strike},             // ファイアソード
     { 65, sweep},              // ファイアストーム
     { 66, feint},              // フェイント
-    { 67, forceFieldSkill},    // フォースフィールド
+    { 67, forceField},    // フォースフィールド
     { 68, strike},             // ミサイル
     { 69, selflessness},       // 無我の境地
     { 70, angelDescent},       // 天子光臨
     { 71, megaHeal},           // メガヒール
-    { 72, divineDomainSkill},  // 神の領域
+    { 72, divineDomain},  // 神の領域
     { 73, strike},             // メテオ
     { 74, rubyEye},            // ルビーアイ
     { 75, strike},             // ロケット砲

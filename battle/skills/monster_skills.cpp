@@ -30,7 +30,7 @@ void spiderWeb(BattleState& state, const SkillUse& use) {
 
 // 123 すみ
 void ink(BattleState& state, const SkillUse& use) {
-  combatantAt(state, use.actor).skillState[inkUsed] = 1;
+  combatantAt(state, use.actor).skillState[slot::inkUsed] = 1;
   forEachLivingOpponent(state, use.actor, [](Combatant& c, int) { c.n[kHitRate] -= c.n[kHitRate] / 10; });
   writeSkillHeader(state, use);
   appendLogLine(state, "　　　ぼしゅーーん・・・<br>\n"_sj);
@@ -47,7 +47,7 @@ void deathScythe(BattleState& state, const SkillUse& use) {
 
 // 125 電気ショック
 void electricShock(BattleState& state, const SkillUse& use) {
-  combatantAt(state, use.target).skillState[paralysed] = 1;
+  combatantAt(state, use.target).skillState[slot::paralysed] = 1;
   writeSkillHeader(state, use);
   appendLogFormat(state, "　　　%sは麻痺した！<br>\n"_sj, {nameAt(state, use.target)});
 }
@@ -141,21 +141,21 @@ void southernCross(BattleState& state, const SkillUse& use) {
   for (int i = 0; i < 3; ++i) {
     if (!isAlive(combatantAt(state, i))) return;
   }
-  if (combatantAt(state, kEnemyLeader).skillState[southernCrossUsed] == 1) return;
+  if (combatantAt(state, kEnemyLeader).skillState[slot::southernCrossUsed] == 1) return;
   Int damage = 0;
   for (int i = 0; i < 3; ++i) {
     damage += damageRoll(state, combatantAt(state, i).n[kAttack], combatantAt(state, use.target).n[kDefence],
                          use.level);
   }
   Int dealt = subtractCapped(state, use.target, damage);
-  combatantAt(state, kEnemyLeader).skillState[southernCrossUsed] = 1;
+  combatantAt(state, kEnemyLeader).skillState[slot::southernCrossUsed] = 1;
   logDamage(state, nameAt(state, use.target), use.target, dealt, combatantAt(state, use.target).n[kHp]);
 }
 
 // 143 ホーリーウィンド: 68 % of the target's maximum HP, uncapped.
 void holyWind(BattleState& state, const SkillUse& use) {
   Int amount = combatantAt(state, use.target).n[kMaxHp] * 68 / 100;
-  ++combatantAt(state, use.actor).skillState[holyWindUses];
+  ++combatantAt(state, use.actor).skillState[slot::holyWindUses];
   subtractUncapped(state, use.target, amount);
   writeSkillHeader(state, use);
   reportHit(state, use.actor, use.target, amount, {});
@@ -164,7 +164,7 @@ void holyWind(BattleState& state, const SkillUse& use) {
 // 144 ジャッジメント (monster): no member is left below 5 HP; one already
 // below is lifted to 5 and the damage line shows the negative amount.
 void monsterJudgement(BattleState& state, const SkillUse& use) {
-  ++combatantAt(state, use.actor).skillState[judgementUses];
+  ++combatantAt(state, use.actor).skillState[slot::judgementUses];
   writeSkillHeader(state, use);
   forEachLivingPartyMember(state, [&](int i) {
     Combatant& x = combatantAt(state, i);
@@ -192,7 +192,7 @@ void monsterFinalStrike(BattleState& state, const SkillUse& use) {
     reportHit(state, use.actor, i, dealt, {});
   });
   Combatant& actor = combatantAt(state, use.actor);
-  actor.skillState[monsterFinalStrikeUsed] = 1;
+  actor.skillState[slot::monsterFinalStrikeUsed] = 1;
   actor.n[kHp] = 1;
 }
 

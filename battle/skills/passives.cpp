@@ -55,10 +55,10 @@ void magicBox(BattleState& state, int holder) {
 // Compares HP with three tenths of the current MP, as it always has.
 void braveHeart(BattleState& state, int holder) {
   Combatant& c = state.combatants[holder];
-  if (!(c.n[kHp] < c.n[kMp] * 3 / 10) || c.skillState[braveHeartUsed] != 0) return;
+  if (!(c.n[kHp] < c.n[kMp] * 3 / 10) || c.skillState[slot::braveHeartUsed] != 0) return;
   c.n[kAttack] *= 2;
   logPassiveName(state, c);
-  c.skillState[braveHeartUsed] = 1;
+  c.skillState[slot::braveHeartUsed] = 1;
 }
 
 void bonusChance(BattleState& state, int holder) {
@@ -129,10 +129,10 @@ void superAlloy(BattleState& state, int holder) {
 
 void prescription(BattleState& state, int holder) {
   Combatant& c = state.combatants[holder];
-  if (c.skillState[poisoned] != 1 && c.skillState[paralysed] != 1) return;
+  if (c.skillState[slot::poisoned] != 1 && c.skillState[slot::paralysed] != 1) return;
   appendLogLine(state, "★　　処方箋発動！<br>\n"_sj);
-  c.skillState[poisoned] = 0;
-  c.skillState[paralysed] = 0;
+  c.skillState[slot::poisoned] = 0;
+  c.skillState[slot::paralysed] = 0;
   appendLogLine(state, "　　　状態異常が回復<br>\n"_sj);
 }
 

@@ -21,34 +21,34 @@ struct Gate {
 };
 
 // clang-format off
-// skill   marker test      slot                    value  health test        times per
+//  skill marker test      slot                          value health test       times per
 constexpr Gate kGates[] = {
-    {  6, Marker::AtLeast, sorrowSongUses,          3, Health::None,      0,  1},
-    { 19, Marker::Equals,  damageField,             2, Health::None,      0,  1},
-    { 23, Marker::Equals,  poisoned,                3, Health::None,      0,  1},
-    { 27, Marker::None,    0,                       0, Health::Above,     1,  2},
-    { 40, Marker::Equals,  windBarrierUsed,         1, Health::None,      0,  1},
-    { 43, Marker::Equals,  accelerateUsed,          1, Health::None,      0,  1},
-    { 44, Marker::None,    0,                       0, Health::AtMostOne, 0,  1},
-    { 55, Marker::Equals,  fullSalvoUsed,           1, Health::None,      0,  1},
-    { 58, Marker::Equals,  poisonGasUsed,           1, Health::None,      0,  1},
-    { 60, Marker::Equals,  lamentUsed,              1, Health::None,      0,  1},
-    { 62, Marker::Equals,  fireArmourUsed,          1, Health::None,      0,  1},
-    { 63, Marker::None,    0,                       0, Health::Above,     1,  2},
-    { 67, Marker::Equals,  forceField,              2, Health::None,      0,  1},
-    { 71, Marker::None,    0,                       0, Health::Above,     4, 10},
-    { 72, Marker::Equals,  divineDomain,            2, Health::None,      0,  1},
-    { 86, Marker::Equals,  miasmaUsed,              1, Health::None,      0,  1},
-    { 87, Marker::Equals,  speedStarUsed,           1, Health::None,      0,  1},
-    { 90, Marker::Equals,  swordDanceUsed,          1, Health::None,      0,  1},
-    { 93, Marker::Equals,  fireMuscleUsed,          1, Health::None,      0,  1},
-    { 94, Marker::Equals,  finalStrikeUsed,         1, Health::Above,     1,  4},
-    { 96, Marker::Equals,  doomSongUsed,            1, Health::None,      0,  1},
-    { 97, Marker::None,    0,                       0, Health::Above,     3, 10},
-    {123, Marker::Equals,  inkUsed,                 1, Health::None,      0,  1},
-    {143, Marker::AtLeast, holyWindUses,            3, Health::Below,     7, 10},
-    {144, Marker::AtLeast, judgementUses,           2, Health::None,      0,  1},
-    {146, Marker::AtLeast, monsterFinalStrikeUsed,  1, Health::RingHeld,  0,  1},
+    {  6, Marker::AtLeast, slot::sorrowSongUses,         3, Health::None,      0,  1},
+    { 19, Marker::Equals,  slot::damageField,            2, Health::None,      0,  1},
+    { 23, Marker::Equals,  slot::poisoned,               3, Health::None,      0,  1},
+    { 27, Marker::None,    0,                            0, Health::Above,     1,  2},
+    { 40, Marker::Equals,  slot::windBarrierUsed,        1, Health::None,      0,  1},
+    { 43, Marker::Equals,  slot::accelerateUsed,         1, Health::None,      0,  1},
+    { 44, Marker::None,    0,                            0, Health::AtMostOne, 0,  1},
+    { 55, Marker::Equals,  slot::fullSalvoUsed,          1, Health::None,      0,  1},
+    { 58, Marker::Equals,  slot::poisonGasUsed,          1, Health::None,      0,  1},
+    { 60, Marker::Equals,  slot::lamentUsed,             1, Health::None,      0,  1},
+    { 62, Marker::Equals,  slot::fireArmourUsed,         1, Health::None,      0,  1},
+    { 63, Marker::None,    0,                            0, Health::Above,     1,  2},
+    { 67, Marker::Equals,  slot::forceField,             2, Health::None,      0,  1},
+    { 71, Marker::None,    0,                            0, Health::Above,     4, 10},
+    { 72, Marker::Equals,  slot::divineDomain,           2, Health::None,      0,  1},
+    { 86, Marker::Equals,  slot::miasmaUsed,             1, Health::None,      0,  1},
+    { 87, Marker::Equals,  slot::speedStarUsed,          1, Health::None,      0,  1},
+    { 90, Marker::Equals,  slot::swordDanceUsed,         1, Health::None,      0,  1},
+    { 93, Marker::Equals,  slot::fireMuscleUsed,         1, Health::None,      0,  1},
+    { 94, Marker::Equals,  slot::finalStrikeUsed,        1, Health::Above,     1,  4},
+    { 96, Marker::Equals,  slot::doomSongUsed,           1, Health::None,      0,  1},
+    { 97, Marker::None,    0,                            0, Health::Above,     3, 10},
+    {123, Marker::Equals,  slot::inkUsed,                1, Health::None,      0,  1},
+    {143, Marker::AtLeast, slot::holyWindUses,           3, Health::Below,     7, 10},
+    {144, Marker::AtLeast, slot::judgementUses,          2, Health::None,      0,  1},
+    {146, Marker::AtLeast, slot::monsterFinalStrikeUsed, 1, Health::RingHeld,  0,  1},
 };
 // clang-format on
 static_assert(std::size(kGates) == 26);
@@ -103,7 +103,7 @@ void chooseSkill(BattleState& state, int actorIndex) {
   Combatant& actor = state.combatants[actorIndex];
   Int rolls[3];
   for (Int& roll : rolls) roll = randomBelow(state, 101);
-  const Int boost = actor.skillState[skillRateBoost];
+  const Int boost = actor.skillState[slot::skillRateBoost];
   for (int i = 0; i < 3; ++i) rolls[i] = slotRoll(actor, rolls[i], actor.n[kSkill1 + i], boost);
 
   int winner = rolls[0] <= rolls[1] ? (rolls[0] <= rolls[2] ? 0 : 2) : (rolls[1] <= rolls[2] ? 1 : 2);
@@ -112,6 +112,6 @@ void chooseSkill(BattleState& state, int actorIndex) {
   state.actionCode = isSkillId(skill) ? skill : Int(0);
   state.skillLevel = actor.n[kSkillLevel1 + winner];
   if (rolls[0] == 100 && rolls[1] == 100 && rolls[2] == 100) state.actionCode = 0;
-  actor.skillState[skillRateBoost] = 0;
+  actor.skillState[slot::skillRateBoost] = 0;
   if (state.actionCode > 0 && skillGateBlocks(actor, state.actionCode)) state.actionCode = 0;
 }

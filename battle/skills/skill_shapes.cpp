@@ -124,13 +124,13 @@ void stopTargetGauge(BattleState& state, const SkillUse& use, Int) {
 
 void eagleShotBoost(BattleState& state, const SkillUse& use, Int) {
   Combatant& actor = combatantAt(state, use.actor);
-  actor.skillState[skillRateBoost] = 1;
+  actor.skillState[slot::skillRateBoost] = 1;
   actor.n[kGauge] = 70;
   appendLogLine(state, "　　　確率変動！<br>\n"_sj);
 }
 
 void markSwordDance(BattleState& state, const SkillUse& use, Int) {
-  combatantAt(state, use.actor).skillState[swordDanceUsed] = 1;
+  combatantAt(state, use.actor).skillState[slot::swordDanceUsed] = 1;
 }
 
 void gaugeToSeventy(BattleState& state, const SkillUse& use, Int) {
@@ -142,7 +142,7 @@ void gaugeToFifty(BattleState& state, const SkillUse& use, Int) {
 
 void finalStrikeToll(BattleState& state, const SkillUse& use, Int) {
   Combatant& actor = combatantAt(state, use.actor);
-  actor.skillState[finalStrikeUsed] = 1;
+  actor.skillState[slot::finalStrikeUsed] = 1;
   actor.n[kHp] = 1;
 }
 
@@ -202,26 +202,26 @@ constexpr StrikeSkill kStrikes[] = {
 };
 static_assert(std::size(kStrikes) == 41);
 
-//  id   formula                                      passes marker         header cue    enemy cue     victim cue    party hit cue      enemy hit cue      header per victim (enemy)
+//  id  formula                        passes marker              header cue   enemy cue    victim cue   party hit cue     enemy hit cue     header per victim (enemy)
 constexpr SweepSkill kSweeps[] = {
-  {  4, {atk(10, DEF)},                                1, 0,             "",           "",           "",           "",                "",                false},
-  {  5, {matk(10, T_MDEF)},                            1, 0,             "",           "",           "",           "ef012.mp3",       "",                false},
-  { 15, {atk(10, DEF)},                                1, 0,             "",           "",           "ef028.mp3",  "",                "",                false},
-  { 22, {atk(10, DEF)},                                1, 0,             "",           "",           "",           "",                "",                false},
-  { 30, {matk(4, T_MDEF)},                             1, 0,             "ef029.mp3",  "",           "",           "",                "",                false},
-  { 38, {matk(8, T_MDEF)},                             1, 0,             "",           "",           "",           "eff\\ef021.mp3",  "eff\\ef021.mp3",  false},
-  { 39, {atk(15, DEF)},                                1, 0,             "ef020.mp3",  "",           "",           "",                "",                false},
-  { 45, {atk(10, DEF), matk(1, MDEF)},                 1, 0,             "",           "",           "",           "",                "",                false},
-  { 52, {atk(15, DEF)},                                1, 0,             "ef030.mp3",  "",           "",           "",                "",                true},
-  { 55, {atk(20, DEF), {}, 20},                        1, fullSalvoUsed, "ef030.mp3",  "",           "",           "",                "",                false},
-  { 56, {matk(20, T_MDEF)},                            1, 0,             "",           "",           "",           "",                "",                false},
-  { 59, {matk(16, T_MDEF)},                            1, 0,             "",           "",           "",           "",                "",                false},
-  { 65, {matk(7, T_MDEF)},                             1, 0,             "",           "ef021.mp3",  "",           "eff\\ef019.mp3",  "",                false},
-  { 77, {atk(5, DEF)},                                 3, 0,             "",           "",           "",           "",                "",                false},
-  { 84, {atk(18, DEF)},                                1, 0,             "",           "",           "",           "",                "",                false},
-  { 85, {atk(10, DEF), matk(10, MDEF)},                1, 0,             "",           "",           "",           "",                "",                false},
-  { 88, {atk(5, DEF), matk(10, MDEF)},                 1, 0,             "ef029.mp3",  "",           "",           "",                "",                false},
-  {147, {atk(10, DEF, 4), matk(10, NONE, 4)},          1, 0,             "",           "",           "",           "",                "",                false},
+  {  4, {atk(10, DEF)},                       1, 0,                   "",          "",          "",          "",               "",               false},
+  {  5, {matk(10, T_MDEF)},                   1, 0,                   "",          "",          "",          "ef012.mp3",      "",               false},
+  { 15, {atk(10, DEF)},                       1, 0,                   "",          "",          "ef028.mp3", "",               "",               false},
+  { 22, {atk(10, DEF)},                       1, 0,                   "",          "",          "",          "",               "",               false},
+  { 30, {matk(4, T_MDEF)},                    1, 0,                   "ef029.mp3", "",          "",          "",               "",               false},
+  { 38, {matk(8, T_MDEF)},                    1, 0,                   "",          "",          "",          "eff\\ef021.mp3", "eff\\ef021.mp3", false},
+  { 39, {atk(15, DEF)},                       1, 0,                   "ef020.mp3", "",          "",          "",               "",               false},
+  { 45, {atk(10, DEF), matk(1, MDEF)},        1, 0,                   "",          "",          "",          "",               "",               false},
+  { 52, {atk(15, DEF)},                       1, 0,                   "ef030.mp3", "",          "",          "",               "",               true},
+  { 55, {atk(20, DEF), {}, 20},               1, slot::fullSalvoUsed, "ef030.mp3", "",          "",          "",               "",               false},
+  { 56, {matk(20, T_MDEF)},                   1, 0,                   "",          "",          "",          "",               "",               false},
+  { 59, {matk(16, T_MDEF)},                   1, 0,                   "",          "",          "",          "",               "",               false},
+  { 65, {matk(7, T_MDEF)},                    1, 0,                   "",          "ef021.mp3", "",          "eff\\ef019.mp3", "",               false},
+  { 77, {atk(5, DEF)},                        3, 0,                   "",          "",          "",          "",               "",               false},
+  { 84, {atk(18, DEF)},                       1, 0,                   "",          "",          "",          "",               "",               false},
+  { 85, {atk(10, DEF), matk(10, MDEF)},       1, 0,                   "",          "",          "",          "",               "",               false},
+  { 88, {atk(5, DEF), matk(10, MDEF)},        1, 0,                   "ef029.mp3", "",          "",          "",               "",               false},
+  {147, {atk(10, DEF, 4), matk(10, NONE, 4)}, 1, 0,                   "",          "",          "",          "",               "",               false},
 };
 static_assert(std::size(kSweeps) == 18);
 // clang-format on

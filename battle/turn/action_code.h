@@ -2,18 +2,22 @@
 // attack, or one of the negative codes below.
 #pragma once
 
+// The codes are written `action::miss`, apart from the battle slots of the
+// same words (`slot::paralysed`).
+namespace action {
 // clang-format off
-enum ActionCode : int {
-  NormalAttack   = 0,
-  Miss           = -1,
-  Paralysed      = -2,
-  LifeBottleSelf = -3,
-  LifeBottleAlly = -4,
-  ElixirSelf     = -5,
-  ElixirAlly     = -6,
-  MagicBottle    = -7,
-  SkillCancelled = -8,   // the target's passive 109
-  Deflected      = -9,   // the target's passive 114
-  Evaded         = -10,  // the target's passive 111
+enum : int {
+  normalAttack   = 0,
+  miss           = -1,
+  paralysed      = -2,
+  lifeBottleSelf = -3,
+  lifeBottleAlly = -4,
+  elixirSelf     = -5,
+  elixirAlly     = -6,
+  magicBottle    = -7,
+  skillCancelled = -8,   // the target's passive 109
+  deflected      = -9,   // the target's passive 114
+  evaded         = -10,  // the target's passive 111
 };
 // clang-format on
+}  // namespace action

@@ -8,6 +8,6 @@ void checkHit(BattleState& state) {
   Int margin = actor.n[kHitRate] - target.n[kEvasion];
   if (randomBelow(state, 100) > margin) {
     state.replacedAction = state.actionCode;
-    state.actionCode = Miss;
+    state.actionCode = action::miss;
   }
 }

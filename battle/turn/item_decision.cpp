@@ -51,14 +51,14 @@ void decideItemUse(BattleState& state) {
 
   bool heals = false;
   if (belowTenths(actor, kHp, kMaxHp, policy->hpTenths)) {
-    state.actionCode = LifeBottleSelf;
+    state.actionCode = action::lifeBottleSelf;
     heals = true;
   }
   if (isPartyMember(actorIndex)) {
     int ally = weakAlly(state, actorIndex, policy->hpTenths);
     if (ally >= 0) {
       state.itemAlly = ally;
-      state.actionCode = LifeBottleAlly;
+      state.actionCode = action::lifeBottleAlly;
       heals = true;
     }
   }
@@ -66,13 +66,13 @@ void decideItemUse(BattleState& state) {
 
   if (actor.n[kElixirs] > 0) {
     if (belowTenths(actor, kHp, kMaxHp, 3)) {
-      state.actionCode = ElixirSelf;
-    } else if (state.actionCode == LifeBottleAlly) {
+      state.actionCode = action::elixirSelf;
+    } else if (state.actionCode == action::lifeBottleAlly) {
       const Combatant& ally = state.combatants[state.itemAlly];
-      if (isAlive(ally) && belowTenths(ally, kHp, kMaxHp, 3)) state.actionCode = ElixirAlly;
+      if (isAlive(ally) && belowTenths(ally, kHp, kMaxHp, 3)) state.actionCode = action::elixirAlly;
     }
   }
   if (actor.n[kMagicBottles] > 0 && belowTenths(actor, kMp, kMaxMp, policy->mpTenths)) {
-    state.actionCode = MagicBottle;
+    state.actionCode = action::magicBottle;
   }
 }

@@ -29,11 +29,11 @@ struct ItemUse {
 
 // clang-format off
 constexpr ItemUse kItemUses[] = {
-    {LifeBottleSelf, kLifeBottles,  false, kHp, kMaxHp, 3, "□　　ライフボトルを使用。<br>\n"_sj,       "　　　HPが少し回復。<br>\n"_sj},
-    {LifeBottleAlly, kLifeBottles,  true,  kHp, kMaxHp, 3, "□　　ライフボトルを仲間に使用。<br>\n"_sj, "　　　HPが少し回復。<br>\n"_sj},
-    {ElixirSelf,     kElixirs,      false, kHp, kMaxHp, 7, "□　　エリクサーを使用。<br>\n"_sj,         "　　　HPがだいぶ回復。<br>\n"_sj},
-    {ElixirAlly,     kElixirs,      true,  kHp, kMaxHp, 7, "□　　エリクサーを仲間に使用。<br>\n"_sj,   "　　　HPがだいぶ回復。<br>\n"_sj},
-    {MagicBottle,    kMagicBottles, false, kMp, kMaxMp, 3, "□　　マジックボトルを使用。<br>\n"_sj,     "　　　MPが少し回復。<br>\n"_sj},
+    {action::lifeBottleSelf, kLifeBottles,  false, kHp, kMaxHp, 3, "□　　ライフボトルを使用。<br>\n"_sj,       "　　　HPが少し回復。<br>\n"_sj},
+    {action::lifeBottleAlly, kLifeBottles,  true,  kHp, kMaxHp, 3, "□　　ライフボトルを仲間に使用。<br>\n"_sj, "　　　HPが少し回復。<br>\n"_sj},
+    {action::elixirSelf,     kElixirs,      false, kHp, kMaxHp, 7, "□　　エリクサーを使用。<br>\n"_sj,         "　　　HPがだいぶ回復。<br>\n"_sj},
+    {action::elixirAlly,     kElixirs,      true,  kHp, kMaxHp, 7, "□　　エリクサーを仲間に使用。<br>\n"_sj,   "　　　HPがだいぶ回復。<br>\n"_sj},
+    {action::magicBottle,    kMagicBottles, false, kMp, kMaxMp, 3, "□　　マジックボトルを使用。<br>\n"_sj,     "　　　MPが少し回復。<br>\n"_sj},
 };
 // clang-format on
 static_assert(std::size(kItemUses) == 5);
@@ -79,22 +79,22 @@ void runNegativeCode(BattleState& state) {
     if (item.code == code) return useItem(state, item);
   }
   switch (code) {
-    case Miss:
+    case action::miss:
       handleMiss(state);
       break;
-    case Paralysed:
+    case action::paralysed:
       logActionHeader(state, actorName, {}, state.actorIndex);
       appendLogLine(state, "★　　体がしびれて動けない！<br>\n"_sj);
       break;
-    case SkillCancelled:
+    case action::skillCancelled:
       handleSkillCancelled(state);
       break;
-    case Deflected:
+    case action::deflected:
       logActionHeader(state, actorName, {}, state.actorIndex);
       playSoundCue(state, "ef009.mp3");
       appendLogLine(state, "★　　ディフレクト！<br>\n"_sj);
       break;
-    case Evaded:
+    case action::evaded:
       logActionHeader(state, actorName, {}, state.actorIndex);
       appendLogFormat(state, "★　　%sは身をかわした！<br>\n"_sj,
                       {nameOf(state.combatants[state.targetIndex])});

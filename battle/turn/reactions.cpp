@@ -8,23 +8,23 @@
 #include "common/sjis.h"
 
 void checkParalysis(BattleState& state) {
-  Int& slot = state.combatants[state.actorIndex].skillState[paralysed];
+  Int& slot = state.combatants[state.actorIndex].skillState[slot::paralysed];
   if (slot != 1) return;
-  state.actionCode = Paralysed;
+  state.actionCode = action::paralysed;
   slot = 0;
 }
 
 void checkCounter(BattleState& state) {
-  if (state.combatants[state.targetIndex].skillState[counterReady] != 1) return;
+  if (state.combatants[state.targetIndex].skillState[slot::counterReady] != 1) return;
   logActionHeader(state, nameOf(state.combatants[state.actorIndex]), {}, state.actorIndex);
   appendLogLine(state, "★　　カウンター発動！<br>\n"_sj);
   std::swap(state.actorIndex, state.targetIndex);
-  state.actionCode = NormalAttack;
-  state.combatants[state.actorIndex].skillState[counterReady] = 0;
+  state.actionCode = action::normalAttack;
+  state.combatants[state.actorIndex].skillState[slot::counterReady] = 0;
 }
 
 void checkSatori(BattleState& state) {
-  Int& slot = state.combatants[state.targetIndex].skillState[satoriReady];
+  Int& slot = state.combatants[state.targetIndex].skillState[slot::satoriReady];
   if (slot != 1) return;
   logActionHeader(state, nameOf(state.combatants[state.actorIndex]), {}, state.actorIndex);
   playSoundCue(state, "ef008.mp3");
@@ -34,7 +34,7 @@ void checkSatori(BattleState& state) {
 }
 
 void checkAngel(BattleState& state) {
-  Int& charges = state.combatants[state.targetIndex].skillState[angelCharges];
+  Int& charges = state.combatants[state.targetIndex].skillState[slot::angelCharges];
   if (charges < 1) return;
   --charges;
   state.targetIndex = state.actorIndex;
@@ -44,10 +44,10 @@ void checkAngel(BattleState& state) {
 void checkTargetPassive(BattleState& state) {
   Int held = state.combatants[state.targetIndex].n[kPassive];
   if (held == passive::skillCancel && state.actionCode > 0) {
-    if (randomBelow(state, 100) < 20) state.actionCode = SkillCancelled;
+    if (randomBelow(state, 100) < 20) state.actionCode = action::skillCancelled;
   } else if (held == passive::deflect) {
-    if (randomBelow(state, 100) < 20) state.actionCode = Deflected;
+    if (randomBelow(state, 100) < 20) state.actionCode = action::deflected;
   } else if (held == passive::cloneImage) {
-    if (randomBelow(state, 100) < 20) state.actionCode = Evaded;
+    if (randomBelow(state, 100) < 20) state.actionCode = action::evaded;
   }
 }

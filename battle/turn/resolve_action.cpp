@@ -18,7 +18,7 @@ void countActivation(BattleState& state) {
   Int code = state.actionCode;
   if (code > 0) {
     ++(partyActs ? state.partyStats : state.enemyStats).skillActivations;
-  } else if (code == SkillCancelled || code == Deflected || code == Evaded) {
+  } else if (code == action::skillCancelled || code == action::deflected || code == action::evaded) {
     ++(partyActs ? state.enemyStats : state.partyStats).skillActivations;
   }
 }
@@ -27,7 +27,7 @@ void dispatch(BattleState& state) {
   Int code = state.actionCode;
   if (code > 0) {
     applySkillEffect(state, code, state.actorIndex, state.targetIndex, state.skillLevel);
-  } else if (code == NormalAttack) {
+  } else if (code == action::normalAttack) {
     runNormalAttack(state);
   } else {
     runNegativeCode(state);

@@ -16,12 +16,12 @@ struct FieldDamage {
 
 // clang-format off
 constexpr FieldDamage kFields[] = {
-    {damageField,  10, "★　　ダメージフィールド！<br>\n"_sj, "　　　%sに10のダメージ。<br>\n"_sj},
-    {forceField,   30, "★　　フォースフィールド！<br>\n"_sj, "　　　%sに30のダメージ。<br>\n"_sj},
-    {divineDomain, 80, "★　　神の領域！<br>\n"_sj,           "　　　%sに80のダメージ。<br>\n"_sj},
+    {slot::damageField,  10, "★　　ダメージフィールド！<br>\n"_sj, "　　　%sに10のダメージ。<br>\n"_sj},
+    {slot::forceField,   30, "★　　フォースフィールド！<br>\n"_sj, "　　　%sに30のダメージ。<br>\n"_sj},
+    {slot::divineDomain, 80, "★　　神の領域！<br>\n"_sj,           "　　　%sに80のダメージ。<br>\n"_sj},
 };
 constexpr FieldDamage kLandmine =
-    {landmine,     50, "★　　地雷発動！<br>\n"_sj,           "　　　%sに50のダメージ。<br>\n"_sj};
+    {slot::landmine,     50, "★　　地雷発動！<br>\n"_sj,           "　　　%sに50のダメージ。<br>\n"_sj};
 // clang-format on
 static_assert(std::size(kFields) == 3);
 
@@ -36,7 +36,7 @@ void hurt(BattleState& state, Combatant& actor, const FieldDamage& field) {
 
 void runUpkeep(BattleState& state, int actorIndex) {
   Combatant& actor = state.combatants[actorIndex];
-  if (actor.skillState[poisoned] == 1) {
+  if (actor.skillState[slot::poisoned] == 1) {
     Int damage = actor.n[kHp] / 20;
     actor.n[kHp] -= damage;
     appendLogFormat(state, "　　　%sは毒により%dダメージ。<br>\n"_sj, {nameOf(actor), damage});
@@ -45,5 +45,5 @@ void runUpkeep(BattleState& state, int actorIndex) {
     if (actor.skillState[field.slot] == 1) hurt(state, actor, field);
   }
   // The mine stays set and may go off again on later turns.
-  if (actor.skillState[landmine] == 1 && randomBelow(state, 10) < 3) hurt(state, actor, kLandmine);
+  if (actor.skillState[slot::landmine] == 1 && randomBelow(state, 10) < 3) hurt(state, actor, kLandmine);
 }
