@@ -1,5 +1,6 @@
+#include "battle/battle_setup.h"
+
 #include "battle/report/report_output.h"
-#include "battle/run_battle.h"
 #include "battle/skills/passives.h"
 #include "common/sjis.h"
 #include "platform/clock.h"

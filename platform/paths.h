@@ -21,8 +21,3 @@ std::string nativeName(std::string_view name);
 
 // folder + separator + name in the platform's form.
 std::string joinPath(std::string_view folder, std::string_view name);
-
-// True when the byte opens a two-byte Shift-JIS character.
-constexpr bool isShiftJisLeadByte(unsigned char byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}

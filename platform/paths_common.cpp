@@ -1,5 +1,7 @@
 #include "platform/paths.h"
 
+#include "common/sjis_lead_byte.h"
+
 std::string nativeName(std::string_view name) {
   std::string out(name);
   if (kPathSeparator == '\\') return out;

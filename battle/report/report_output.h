@@ -1,6 +1,6 @@
 // The battle report machinery: the turn's lines, headers, hit cues, damage
-// lines with their statistics, the header copy, the statistics table and
-// battle.log. Rules call these and never ask where the lines go.
+// lines with their statistics and the header copy. Rules call these and
+// never ask where the lines go.
 #pragma once
 
 #include <initializer_list>
@@ -36,12 +36,6 @@ void flushLog(BattleState& state);
 // Copies head.dat of `folder` into `file`, byte for byte; nothing when it is
 // missing.
 void copyHeader(OutputFile& file, const std::string& folder);
-
-// The statistics table that ends the summary page.
-void writeStatisticsTable(BattleState& state);
-
-// Appends `text` and "<br>\n" to battle.log of `folder`.
-void writeBattleLog(const std::string& folder, std::string_view text);
 
 // The sound-cue hook: no output; recorded in `state.cues` for tests.
 void playSoundCue(BattleState& state, std::string_view cue);

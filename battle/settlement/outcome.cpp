@@ -127,12 +127,6 @@ Outcome decideAndSettle(BattleState& state) {
 
 bool reachesNextLevel(Int experience, Int level) { return experience >= level * (level + 20); }
 
-std::string_view outcomeMark(const BattleState& state) {
-  const bool behind = state.partyScore < state.enemyScore;
-  if (state.judgement) return behind ? "▲"_sj : "△"_sj;
-  return behind ? "●"_sj : "○"_sj;
-}
-
 Outcome settleOutcome(BattleState& state) {
   const Outcome outcome = decideAndSettle(state);
   report(state, "</html>\n");

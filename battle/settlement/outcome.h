@@ -2,8 +2,6 @@
 // the summary page, the digest line and the write-back of the party.
 #pragma once
 
-#include <string_view>
-
 #include "battle/battle_state.h"
 
 enum class Outcome { Annihilation, Win, JudgementWin, JudgementLoss };
@@ -11,10 +9,6 @@ enum class Outcome { Annihilation, Win, JudgementWin, JudgementLoss };
 // Settles the battle once the loop has stopped. Files are touched only with
 // the Files sink; the Memory sink collects the report lines.
 Outcome settleOutcome(BattleState& state);
-
-// The mark of the summary page and the digest line: ○ ● △ ▲ by the
-// judgement flag and the scores (CP932).
-std::string_view outcomeMark(const BattleState& state);
 
 // True when a member with this experience and level gains a level.
 bool reachesNextLevel(Int experience, Int level);

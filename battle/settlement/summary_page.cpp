@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "battle/report/report_output.h"
-#include "battle/settlement/outcome.h"
 #include "common/sjis.h"
 #include "common/text_format.h"
 #include "platform/clock.h"
@@ -29,6 +28,46 @@ void writeDigestLine(BattleState& state, std::string_view mark) {
 }
 
 }  // namespace
+
+std::string_view outcomeMark(const BattleState& state) {
+  const bool behind = state.partyScore < state.enemyScore;
+  if (state.judgement) return behind ? "▲"_sj : "△"_sj;
+  return behind ? "●"_sj : "○"_sj;
+}
+
+void writeStatisticsTable(BattleState& state) {
+  if (state.summaryFile == nullptr) return;
+  OutputFile& out = *state.summaryFile;
+  const SideStats& party = state.partyStats;
+  const SideStats& enemy = state.enemyStats;
+  struct Row {
+    std::string_view name;
+    Int partyValue;
+    Int enemyValue;
+  };
+  // clang-format off
+  const Row rows[] = {
+      {"<td>総攻撃量</td>\n"_sj,       enemy.damageTaken,      party.damageTaken},
+      {"<td>残りＨＰ合計</td>\n"_sj,   party.hpTotal,          enemy.hpTotal},
+      {"<td>スキル発動回数</td>\n"_sj, party.skillActivations, enemy.skillActivations},
+      {"<td>最大ＨＩＴ</td>\n"_sj,     enemy.largestHit,       party.largestHit},
+  };
+  // clang-format on
+  out.write("<table width=300 border=2>\n<tr>\n");
+  out.write("<td bgcolor=\"#ccffff\">味方</td>\n"_sj);
+  out.write("<td bgcolor=\"#ccffff\">&nbsp;</td>\n");
+  out.write("<td bgcolor=\"#ccffff\">敵</td>\n"_sj);
+  out.write("</tr>\n<tr>\n");
+  bool first = true;
+  for (const Row& row : rows) {
+    if (!first) out.write("</tr>\n<tr>\n");
+    first = false;
+    out.write(formatText("<td>%d</td>\n", {row.partyValue}));
+    out.write(row.name);
+    out.write(formatText("<td>%d</td>\n", {row.enemyValue}));
+  }
+  out.write("</tr>\n</tablet>\n</html>");
+}
 
 void writeSummaryPage(BattleState& state) {
   if (!usesFiles(state) || state.summaryFile == nullptr) return;

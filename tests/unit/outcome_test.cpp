@@ -1,9 +1,9 @@
-#include "battle/settlement/outcome.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "battle/settlement/outcome.h"
+#include "battle/settlement/summary_page.h"
 #include "battle/settlement/write_back.h"
 #include "common/sjis.h"
 #include "common/sjis_decode.h"
