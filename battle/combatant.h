@@ -52,6 +52,8 @@ enum : int {
 }  // namespace slot
 
 // Combatant indices: 0 to 2 the enemies (0 the leader), 3 to 5 the party.
+// The game's words number both sides from 1: enemy 1 is index 0, party
+// member 1 is index 3.
 inline constexpr int kEnemyLeader = 0;
 inline constexpr int kPartyMember1 = 3;
 inline constexpr int kPartyMember2 = 4;

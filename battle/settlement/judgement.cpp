@@ -20,7 +20,7 @@ void refreshHpTotals(BattleState& state) {
   state.enemyStats.hpTotal = c[0].n[kHp] + c[1].n[kHp] + c[2].n[kHp];
 }
 
-void judgementScores(BattleState& state) {
+void updateJudgementScores(BattleState& state) {
   state.partyScore = sideScore(state.partyStats, state.enemyStats);
   state.enemyScore = sideScore(state.enemyStats, state.partyStats);
 }
@@ -28,7 +28,7 @@ void judgementScores(BattleState& state) {
 void writeInterimReport(BattleState& state) {
   appendLogLine(state, "<br><br>■　途中経過　■<br>\n"_sj);
   refreshHpTotals(state);
-  judgementScores(state);
+  updateJudgementScores(state);
   if (state.partyScore > state.enemyScore) {
     appendLogLine(state, "<font color=red>○　優勢　○</font><br><br>\n"_sj);
   } else {

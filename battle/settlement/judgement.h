@@ -6,9 +6,9 @@
 // The sums of the current HP of both sides, all three members each.
 void refreshHpTotals(BattleState& state);
 
-// Sets partyScore and enemyScore from the statistics; divides by both
+// Sets the state's partyScore and enemyScore from the statistics; divides by both
 // maxHpTotal values, so a zero total is a fault.
-void judgementScores(BattleState& state);
+void updateJudgementScores(BattleState& state);
 
 // The standing after every namedCount turns, flushed into the report.
 void writeInterimReport(BattleState& state);

@@ -22,7 +22,7 @@ void report(BattleState& state, std::string_view format, std::initializer_list<T
 
 void scoreBothSides(BattleState& state) {
   refreshHpTotals(state);
-  judgementScores(state);
+  updateJudgementScores(state);
 }
 
 // The game-over marker; a folder that does not exist skips it silently.
@@ -52,6 +52,8 @@ Int& partyLives(BattleState& state) { return state.combatants[kPartyMember1].n[k
 
 Outcome settleAnnihilation(BattleState& state) {
   const Combatant& leader = state.combatants[kEnemyLeader];
+  // The host runs its test battles in folders whose path contains "sim"; a
+  // plain substring test, so any path with those letters gets the line.
   if (state.debugFile.isOpen() && state.workingFolder.find("sim") != std::string::npos) {
     state.debugFile.write(formatText("全滅：%s<br>\n"_sj, {nameOf(leader)}));
   }
@@ -63,6 +65,8 @@ Outcome settleAnnihilation(BattleState& state) {
   }
   if (--partyLives(state) <= 0) {
     report(state, "<br>ゲームオーバー。<br>\n"_sj);
+    // The host names the subfolder with a backslash, as it writes every
+    // path; joinPath turns it into the platform's separator.
     writeGameOverMarker(state, "kadmo\\ovr.txt");
     return Outcome::Annihilation;
   }

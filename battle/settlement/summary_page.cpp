@@ -66,6 +66,8 @@ void writeStatisticsTable(BattleState& state) {
     out.write(row.name);
     out.write(formatText("<td>%d</td>\n", {row.enemyValue}));
   }
+  // "</tablet>" is no typo to mend: browsers ignore the unknown end tag, and
+  // the pages the host keeps have always ended with these exact bytes.
   out.write("</tr>\n</tablet>\n</html>");
 }
 

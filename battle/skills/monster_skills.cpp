@@ -9,8 +9,9 @@
 namespace {
 
 // Several monster skills name fixed combatants whoever acts: the party
-// members 3..5, and combatant 1, which is index 1 as the rules are written,
-// although their lines speak of the leader (index 0).
+// members (indices 3..5), and combatant 1. That is index 1, the second
+// enemy, although the lines speak of the leader (index 0): the game has
+// always worked on index 1, and its monsters are balanced on that.
 constexpr int kCombatant1 = 1;
 
 template <typename Act>

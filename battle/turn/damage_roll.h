@@ -3,7 +3,8 @@
 
 #include "battle/battle_state.h"
 
-// a: the attacker's scaled attack value, b: the defence subtracted, c: the
-// skill level (0 for attacks that are no skill). One draw, and a second one
-// when the result would be below 1; the result is at least 1.
-Int damageRoll(BattleState& state, Int a, Int b, Int c);
+// The damage of `attack` (the attacker's scaled attack value) against
+// `defence` at skill level `level` (0 for attacks that are no skill): one
+// draw of 0..max(attack / 4, 3) - 1, plus attack × (level + 10) / 10, less the
+// defence; below 1, a second draw makes it 1..4.
+Int damageRoll(BattleState& state, Int attack, Int defence, Int level);

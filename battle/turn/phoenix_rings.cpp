@@ -4,6 +4,7 @@
 #include "common/sjis.h"
 
 void usePhoenixRings(BattleState& state) {
+  // Enemies are numbered 1..3 in the game's words and sit at indices 0..2.
   constexpr int kOrder[] = {kPartyMember1, kPartyMember2, 2, 1, kEnemyLeader};
   for (int index : kOrder) {
     Combatant& c = state.combatants[index];

@@ -36,12 +36,7 @@ void dispatch(BattleState& state) {
 
 }  // namespace
 
-void resolveAction(BattleState& state, int actorIndex, int targetIndex, Int actionCode, Int skillLevel) {
-  state.actorIndex = actorIndex;
-  state.targetIndex = targetIndex;
-  state.actionCode = actionCode;
-  state.skillLevel = skillLevel;
-
+void resolveAction(BattleState& state) {
   checkParalysis(state);
   checkCounter(state);
   checkSatori(state);

@@ -4,7 +4,7 @@
 
 #include "battle/battle_state.h"
 
-// Resolves the action `actionCode` (0 or a skill id) of `actorIndex` on
-// `targetIndex`. The turn's values are kept in the state, where the counter
-// and 天子光臨 change actor and target.
-void resolveAction(BattleState& state, int actorIndex, int targetIndex, Int actionCode, Int skillLevel);
+// Resolves the turn's action as the state holds it: `actionCode` (0 or a
+// skill id) and `skillLevel` of `actorIndex` on `targetIndex`. The counter
+// and 天子光臨 change actor and target in the state.
+void resolveAction(BattleState& state);

@@ -13,6 +13,15 @@
 
 namespace {
 
+// The turn's values as the loop leaves them, then the resolution.
+void resolve(BattleState& state, int actor, int target, Int code, Int level) {
+  state.actorIndex = actor;
+  state.targetIndex = target;
+  state.actionCode = code;
+  state.skillLevel = level;
+  resolveAction(state);
+}
+
 std::vector<std::string> linesOf(const BattleState& state) {
   std::vector<std::string> lines;
   std::string text = cp932ToUtf8(state.log.text);
@@ -46,7 +55,7 @@ TEST(ResolveAction, CounterSatoriAndAngelRunInTheirOrder) {
   duel.a().skillState[slot::satoriReady] = 1;
   duel.a().skillState[slot::angelCharges] = 1;
   forceDraws(duel.state->rng, {{100, 50}, {100, 50}});  // hit check, no critical hit
-  resolveAction(*duel.state, 3, 0, action::normalAttack, 0);
+  resolve(*duel.state, 3, 0, action::normalAttack, 0);
 
   // B counters the paralysed A, A's さとり shows, A's 天子光臨 turns B's
   // counter-attack back onto B.
@@ -75,7 +84,7 @@ TEST(ResolveAction, ACounterAttackCanMiss) {
   duel.b().skillState[slot::counterReady] = 1;
   duel.b().n[kHitRate] = 0;
   duel.a().n[kEvasion] = 1;  // margin -1: never hits
-  resolveAction(*duel.state, 3, 0, 5, 1);
+  resolve(*duel.state, 3, 0, 5, 1);
   EXPECT_EQ(duel.state->actionCode, action::miss);
   EXPECT_EQ(duel.state->replacedAction, action::normalAttack);
   EXPECT_EQ(duel.a().n[kMp], 50);
@@ -93,7 +102,7 @@ TEST(ResolveAction, HitMarginBounds) {
     duel.a().n[kHitRate] = c.hitRate;
     duel.b().n[kEvasion] = c.evasion;
     forceDraws(duel.state->rng, {{100, c.draw}});
-    resolveAction(*duel.state, 3, 0, 5, 1);
+    resolve(*duel.state, 3, 0, 5, 1);
     EXPECT_EQ(duel.state->actionCode == action::miss, !c.hits)
         << c.hitRate << " " << c.evasion << " " << c.draw;
   }
@@ -101,7 +110,7 @@ TEST(ResolveAction, HitMarginBounds) {
 
 TEST(ResolveAction, ASkillThatRunsCountsNamesAndPays) {
   Duel duel;
-  resolveAction(*duel.state, 3, 0, 42, 1);  // ソードブレイク has no effect
+  resolve(*duel.state, 3, 0, 42, 1);  // ソードブレイク has no effect
   EXPECT_EQ(duel.state->actionCode, 42);
   EXPECT_EQ(duel.a().n[kMp], 48);
   EXPECT_EQ(duel.state->partyStats.skillActivations, 1);
@@ -113,7 +122,7 @@ TEST(ResolveAction, AMissNamesTheReplacedSkillAndCostsNothing) {
   Duel duel;
   duel.state->lastActionName = "x";
   duel.b().n[kEvasion] = 500;
-  resolveAction(*duel.state, 3, 0, 5, 1);
+  resolve(*duel.state, 3, 0, 5, 1);
   EXPECT_EQ(duel.state->replacedAction, 5);
   EXPECT_EQ(duel.a().n[kMp], 50);
   EXPECT_EQ(duel.state->lastActionName, "x");
@@ -129,7 +138,7 @@ TEST(ResolveAction, SkillCancelHitsLikeANormalAttackForTheOtherSide) {
   duel.b().n[kPassive] = 109;
   duel.b().n[kDefence] = 10;
   forceDraws(duel.state->rng, {{100, 0}, {100, 19}, {-1, -1}});
-  resolveAction(*duel.state, 3, 0, 5, 1);
+  resolve(*duel.state, 3, 0, 5, 1);
   EXPECT_EQ(duel.state->actionCode, action::skillCancelled);
   EXPECT_EQ(duel.state->enemyStats.skillActivations, 1);
   EXPECT_EQ(duel.state->partyStats.skillActivations, 0);
@@ -160,7 +169,7 @@ TEST(ResolveAction, TargetPassiveDrawsOnlyWhenItApplies) {
     Duel duel;
     duel.b().n[kPassive] = c.passive;
     if (c.misses) duel.b().n[kEvasion] = 500;  // the miss itself draws nothing
-    resolveAction(*duel.state, 3, 0, c.code, 1);
+    resolve(*duel.state, 3, 0, c.code, 1);
     EXPECT_EQ(duel.state->rng.draws, c.draws) << c.passive << " " << c.code;
   }
 }
@@ -170,7 +179,7 @@ TEST(ResolveAction, AReactionCountsForTheSideOppositeTheActorAfterTheAngel) {
   duel.b().skillState[slot::angelCharges] = 3;
   duel.a().n[kPassive] = 111;  // A is now its own target and evades itself
   forceDraws(duel.state->rng, {{100, 0}, {100, 5}});
-  resolveAction(*duel.state, 3, 0, action::normalAttack, 0);
+  resolve(*duel.state, 3, 0, action::normalAttack, 0);
   EXPECT_EQ(duel.state->actionCode, action::evaded);
   EXPECT_EQ(duel.state->targetIndex, 3);
   EXPECT_EQ(duel.state->enemyStats.skillActivations, 1);
@@ -183,7 +192,7 @@ TEST(ResolveAction, ADeflectionVoidsAnItemUse) {
   duel.a() = makeCombatant("A", {{kHp, 10}, {kMaxHp, 500}, {kHitRate, 200}, {kLifeBottles, 1}});
   duel.b().n[kPassive] = 114;
   forceDraws(duel.state->rng, {{100, 0}, {100, 0}});
-  resolveAction(*duel.state, 3, 0, action::normalAttack, 0);
+  resolve(*duel.state, 3, 0, action::normalAttack, 0);
   EXPECT_EQ(duel.state->actionCode, action::deflected);
   EXPECT_EQ(duel.a().n[kLifeBottles], 1);
   EXPECT_EQ(duel.a().n[kHp], 10);
@@ -194,7 +203,7 @@ TEST(ResolveAction, AnItemReplacesAMissAndTakesTheStock) {
   duel.a() = makeCombatant("A", {{kHp, 40}, {kMaxHp, 100}, {kLifeBottles, 2}, {kElixirs, 1}});
   duel.battle.combatants[4] = makeCombatant("C", {{kHp, 20}, {kMaxHp, 100}});
   duel.battle.combatants[5] = makeCombatant("D", {{kHp, 0}, {kMaxHp, 100}});
-  resolveAction(*duel.state, 3, 0, 5, 1);  // hit check fails, the item still comes
+  resolve(*duel.state, 3, 0, 5, 1);  // hit check fails, the item still comes
   EXPECT_EQ(duel.state->actionCode, action::elixirAlly);
   EXPECT_EQ(duel.battle.combatants[4].n[kHp], 90);
   EXPECT_EQ(duel.a().n[kElixirs], 0);
@@ -207,7 +216,7 @@ TEST(ResolveAction, NormalAttackIsCappedAndCriticalUsesMoreAttack) {
   duel.b().n[kHp] = 3;
   duel.a().n[kAttack] = 1000;
   forceDraws(duel.state->rng, {{100, 0}, {100, 4}});
-  resolveAction(*duel.state, 3, 0, action::normalAttack, 0);
+  resolve(*duel.state, 3, 0, action::normalAttack, 0);
   EXPECT_EQ(duel.b().n[kHp], 0);
   std::vector<std::string> lines = linesOf(*duel.state);
   ASSERT_EQ(lines.size(), 4u);

@@ -39,7 +39,7 @@ struct SkillBattle {
   }
 
   // The next roll the rule must make, and a plain draw.
-  Int roll(Int a, Int b, Int c = 0) { return damageRoll(*oracle, a, b, c); }
+  Int roll(Int attack, Int defence, Int level = 0) { return damageRoll(*oracle, attack, defence, level); }
   Int below(Int n) { return randomBelow(*oracle, n); }
 
   std::string text() const { return cp932ToUtf8(state->log.text); }
