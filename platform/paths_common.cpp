@@ -22,3 +22,9 @@ std::string joinPath(std::string_view folder, std::string_view name) {
   path += nativeName(name);
   return path;
 }
+
+std::string folderOf(std::string_view path) {
+  std::size_t separator = path.find_last_of(kPathSeparators);
+  if (separator == std::string_view::npos) return ".";
+  return std::string(path.substr(0, separator == 0 ? 1 : separator));
+}
