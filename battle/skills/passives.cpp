@@ -179,9 +179,10 @@ struct PassiveRow {
   AfterActionEffect afterAction;
 };
 
-// オートガード also revives after an action as the target's passive, and
-// スキルキャンセル, 分身 and ディフレクト react as the target's passive before an
-// action runs: neither is the holder's own effect, so they have no row here.
+// オートガード also revives after an action as the target's passive
+// (reviveByAutoGuard), and スキルキャンセル, 分身 and ディフレクト react as the
+// target's passive before an action runs (turn/reactions.cpp): those are no
+// effects on their holder, so this table does not list them.
 // clang-format off
 //  id                        at start            after the holder's action
 constexpr PassiveRow kPassives[] = {
