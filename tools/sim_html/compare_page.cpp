@@ -125,6 +125,15 @@ std::string figuresSection(const Json& doc) {
       {"damage dealt by the enemies per battle", formatNumber(sideDamage(a, false), 1),
        formatNumber(sideDamage(b, false), 1)},
   };
+  // The six combatants are the same slots on both sides.
+  const Json& aCombatants = listAt(a, "combatants");
+  const Json& bCombatants = listAt(b, "combatants");
+  for (std::size_t i = 0; i < aCombatants.size(); ++i) {
+    rows.push_back(
+        {"damage dealt by " + escapeHtml(combatantName(aCombatants[i])) + " per battle",
+         formatNumber(numberAt(fieldAt(aCombatants[i], "per_battle"), "damage_dealt"), 1),
+         formatNumber(numberAt(fieldAt(itemAt(bCombatants, i), "per_battle"), "damage_dealt"), 1)});
+  }
   return section("figures", "Length and damage",
                  htmlTable({{"figure", false}, {"A", true}, {"B", true}}, rows));
 }

@@ -18,6 +18,7 @@ constexpr std::size_t kMaxGridLines = 7;
 
 struct Varied {
   std::string name;  // "enemy1.max_hp", the key of each point's values
+  std::string who;   // the combatant's name, "オーガ"
   double from, to, step;
 };
 
@@ -26,11 +27,20 @@ struct SweepPoint {
   const Json* result;
 };
 
+// The name of the combatant in slot `who` ("enemy1"), from the first point.
+std::string nameOf(const Json& doc, const std::string& who) {
+  const Json& result = fieldAt(itemAt(listAt(doc, "points"), 0), "result");
+  for (const Json& combatant : listAt(result, "combatants")) {
+    if (textAt(combatant, "who") == who) return textAt(combatant, "name");
+  }
+  return {};
+}
+
 std::vector<Varied> variedFields(const Json& doc) {
   std::vector<Varied> fields;
   for (const Json& vary : listAt(doc, "vary")) {
-    fields.push_back({textAt(vary, "who") + "." + textAt(vary, "field"), numberAt(vary, "from"),
-                      numberAt(vary, "to"), numberAt(vary, "step")});
+    fields.push_back({textAt(vary, "who") + "." + textAt(vary, "field"), nameOf(doc, textAt(vary, "who")),
+                      numberAt(vary, "from"), numberAt(vary, "to"), numberAt(vary, "step")});
   }
   return fields;
 }
@@ -193,8 +203,9 @@ std::string pointsTable(const std::vector<Varied>& fields, const std::vector<Swe
 std::string variedText(const std::vector<Varied>& fields) {
   std::string out;
   for (const Varied& field : fields) {
-    out += (out.empty() ? "" : "; ") + std::string("<code>") + escapeHtml(field.name) + "</code> from " +
-           valueText(field.from) + " to " + valueText(field.to) + " in steps of " + valueText(field.step);
+    out += (out.empty() ? "" : "; ") + std::string("<code>") + escapeHtml(field.name) + "</code>" +
+           (field.who.empty() ? "" : " (" + escapeHtml(field.who) + ")") + " from " + valueText(field.from) +
+           " to " + valueText(field.to) + " in steps of " + valueText(field.step);
   }
   return out;
 }
