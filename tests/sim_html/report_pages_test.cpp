@@ -80,7 +80,7 @@ TEST(ReportPages, EveryFixtureRendersItsChartsAndFacts) {
        {"lines", "lines", "lines"},
        {"Outcome rates against enemy1.max_hp", "Mean actions per battle against enemy1.max_hp",
         "Mean damage per battle by side against enemy1.max_hp", "from 150 to 400 in steps of 50",
-        "1–10,000"}},
+        "1–2,000"}},
       {"sweep_grid",
        {"heatmap", "lines"},
        {"Win rate by enemy1.max_hp and member1.speed",

@@ -12,7 +12,7 @@ namespace {
 constexpr const char* kStyle = R"(
 :root{color-scheme:light}
 body{margin:0;background:#f5f6f8;color:#1d1f23;font:14px/1.5 system-ui,-apple-system,"Segoe UI",Roboto,"Helvetica Neue",Arial,"Noto Sans CJK JP","Hiragino Sans","Yu Gothic",Meiryo,"VL Gothic","VL PGothic",sans-serif}
-main{max-width:760px;margin:0 auto;padding:24px 20px 40px}
+main{max-width:800px;margin:0 auto;padding:24px 20px 40px}
 h1{font-size:22px;margin:0 0 2px}
 .lead{color:#555;margin:0 0 14px}
 dl.facts{display:grid;grid-template-columns:max-content 1fr;gap:2px 18px;background:#fff;border:1px solid #dde1e6;border-radius:6px;padding:10px 16px;margin:0 0 18px}
