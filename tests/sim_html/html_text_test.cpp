@@ -41,6 +41,7 @@ TEST(HtmlText, FormatsCountsRatesAndDifferences) {
   EXPECT_EQ(formatPointsInterval(-0.0031, 0.0011, 2), "−0.31 to +0.11 pp");
   EXPECT_EQ(rateDecimals(0.6153), 2);
   EXPECT_EQ(rateDecimals(0.000038), 4);
+  EXPECT_EQ(rateDecimals(0.000192), 2);
   EXPECT_EQ(rateDecimals(0.0), 2);
 }
 

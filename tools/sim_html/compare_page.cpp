@@ -56,15 +56,16 @@ std::string ratesSection(const Json& doc) {
                               " (95%: " + formatPointsInterval(low, high, 2) + ")"});
     rows.push_back({"<span class=\"swatch\" style=\"background:" + std::string(kind.colour) + "\"></span>" +
                         escapeHtml(kind.label),
-                    rateWithInterval(fieldAt(a, kind.key)), rateWithInterval(fieldAt(b, kind.key)),
+                    withTip(rateText(fieldAt(a, kind.key)), "95%: " + rateInterval(fieldAt(a, kind.key))),
+                    withTip(rateText(fieldAt(b, kind.key)), "95%: " + rateInterval(fieldAt(b, kind.key))),
                     formatPoints(diff, 2), formatPointsInterval(low, high, 2)});
   }
   std::string body = figure(drawShareBar(shares)) + figure(drawIntervalChart(chart));
   body += htmlTable(
-      {{"outcome", false}, {"A (95%)", true}, {"B (95%)", true}, {"B − A", true}, {"95% interval", true}},
-      rows);
+      {{"outcome", false}, {"A", true}, {"B", true}, {"B − A", true}, {"95% interval of B − A", true}}, rows);
   body += note(
-      "Both sides fought the same seeds, so a difference is measured battle by battle; its interval is "
+      "The tooltip of a rate shows its own 95% interval. Both sides fought the same seeds, so a difference "
+      "is measured battle by battle; its interval is "
       "narrower than that of two independent runs.");
   return section("rates", "Outcome rates", body);
 }

@@ -106,7 +106,7 @@ std::string formatPointsInterval(double low, double high, int decimals) {
   return from.substr(0, from.size() - 3) + " to " + formatPoints(high, decimals);
 }
 
-int rateDecimals(double high) { return high > 0.0 && high < 0.001 ? 4 : 2; }
+int rateDecimals(double high) { return high > 0.0 && high < 0.00005 ? 4 : 2; }
 
 double textWidth(std::string_view utf8, double fontSize) {
   double width = 0;

@@ -28,7 +28,7 @@ std::string formatPercentInterval(double low, double high, int decimals);
 std::string formatPointsInterval(double low, double high, int decimals);
 
 // The decimals that show a rate and its interval: 2, or 4 for an interval
-// that lies below 0.1 %, which would otherwise read "0.00–0.00%".
+// that lies below 0.005 %, which would otherwise read "0.00–0.00%".
 int rateDecimals(double high);
 
 // The width the text takes at `fontSize` pixels, estimated: Latin letters and
