@@ -50,6 +50,8 @@ struct ReportCase {
   const char* title;  // a chart's title
 };
 
+void PrintTo(const ReportCase& c, std::ostream* out) { *out << c.fixture; }
+
 class ReportInBrowser : public ::testing::TestWithParam<ReportCase> {
  protected:
   void SetUp() override {
