@@ -179,7 +179,12 @@ TEST(ReportPages, GridSweepDrawsEveryCellOnce) {
 TEST(ReportPages, MissingFiguresReadAsZero) {
   for (const char* text : {R"({"command": "run"})", R"({"command": "sweep"})", R"({"command": "compare"})",
                            R"({"command": "weights", "weights": [{"field": "attack", "diff": "x"}]})",
-                           R"({"command": "run", "battles": "many", "outcomes": [], "combatants": {}})"}) {
+                           R"({"command": "run", "battles": "many", "outcomes": [], "combatants": {}})",
+                           R"({"command": "run", "seed_ranges": [[1e300, -1e300]],
+                               "actions": {"histogram": [[-3, 5], [1e300, 2], [2, -1], [4000, 7], [9, 1]]}})",
+                           R"({"command": "compare", "changed": {"transitions": [
+                               {"from": "win", "to": "fault", "count": 8000000000000000000},
+                               {"from": "win", "to": "fault", "count": 8000000000000000000}]}})"}) {
     SCOPED_TRACE(text);
     std::string page;
     ASSERT_NO_THROW(page = renderHtmlReport(json::parse(text)));

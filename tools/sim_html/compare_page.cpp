@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr long long kMaxCount = 1'000'000'000'000'000;
+
 const Json& sideResult(const Json& doc, const char* side) { return fieldAt(fieldAt(doc, side), "result"); }
 
 std::string sideDescription(const Json& doc, const char* side) {
@@ -83,13 +85,16 @@ std::string transitionsSection(const Json& doc) {
   for (const Json& transition : listAt(changed, "transitions")) {
     std::size_t from = indexOf(textAt(transition, "from"));
     std::size_t to = indexOf(textAt(transition, "to"));
-    if (from < kEndings && to < kEndings) counts[from][to] += countAt(transition, "count");
+    long long count = countAt(transition, "count");
+    // A count beyond any number of battles is not added, so sums cannot overflow.
+    if (from < kEndings && to < kEndings && count > 0 && count < kMaxCount) counts[from][to] += count;
   }
   // The battles that kept their outcome: A's count less those that left it.
   for (std::size_t k = 0; k < kEndings; ++k) {
     long long left = 0;
     for (std::size_t to = 0; to < kEndings; ++to) left += to == k ? 0 : counts[k][to];
-    counts[k][k] = countAt(fieldAt(aOutcomes, kOutcomes[k].key), "count") - left;
+    long long kept = countAt(fieldAt(aOutcomes, kOutcomes[k].key), "count");
+    counts[k][k] = kept > 0 && kept < kMaxCount ? kept - left : 0;
   }
   std::vector<Column> columns = {{"A ↓ / B →", false}};
   for (std::size_t k = 0; k < kEndings; ++k) columns.push_back({kOutcomes[k].label, true});

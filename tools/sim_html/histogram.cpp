@@ -12,6 +12,9 @@ namespace {
 // Beyond this many values the bars would be thinner than a few pixels, so
 // neighbouring values are counted together in bins of a round width.
 constexpr std::size_t kMaxBars = 120;
+// Values and counts outside these bounds are no counts of actions; they are
+// left out rather than let them stretch the axis without end.
+constexpr long long kMaxValue = 1'000'000'000'000;
 
 struct Bin {
   long long from, to, count;
@@ -19,10 +22,15 @@ struct Bin {
 
 std::vector<Bin> binsOf(const Histogram& chart) {
   std::vector<Bin> bins;
-  if (chart.counts.empty()) return bins;
-  long long first = chart.counts.front().first;
-  long long last = first;
+  std::vector<std::pair<long long, long long>> counts;
   for (const auto& [value, count] : chart.counts) {
+    if (value >= 0 && value <= kMaxValue && count >= 0 && count <= kMaxValue)
+      counts.push_back({value, count});
+  }
+  if (counts.empty()) return bins;
+  long long first = counts.front().first;
+  long long last = first;
+  for (const auto& [value, count] : counts) {
     first = std::min(first, value);
     last = std::max(last, value);
   }
@@ -32,7 +40,7 @@ std::vector<Bin> binsOf(const Histogram& chart) {
   }
   long long start = first / width * width;
   for (long long from = start; from <= last; from += width) bins.push_back({from, from + width - 1, 0});
-  for (const auto& [value, count] : chart.counts) bins[(value - start) / width].count += count;
+  for (const auto& [value, count] : counts) bins[(value - start) / width].count += count;
   return bins;
 }
 

@@ -91,8 +91,8 @@ std::string seedRangesText(const Json& doc) {
   std::string out;
   for (const Json& range : listAt(doc, "seed_ranges")) {
     if (!out.empty()) out += ", ";
-    long long first = static_cast<long long>(numberOf(itemAt(range, 0)));
-    long long last = static_cast<long long>(numberOf(itemAt(range, 1)));
+    long long first = wholeOf(itemAt(range, 0));
+    long long last = wholeOf(itemAt(range, 1));
     out += first == last ? formatCount(first) : formatCount(first) + "–" + formatCount(last);
   }
   return out.empty() ? "–" : out;

@@ -35,13 +35,13 @@ double numberOf(const Json& value) {
 
 double numberAt(const Json& object, const char* key) { return numberOf(fieldAt(object, key)); }
 
-long long countAt(const Json& object, const char* key) {
-  const Json& value = fieldAt(object, key);
+long long wholeOf(const Json& value) {
   if (value.is_number_integer()) return value.get<long long>();
-  if (value.is_number_unsigned()) return static_cast<long long>(value.get<unsigned long long>());
   double number = numberOf(value);
   return std::fabs(number) < 9e18 ? std::llround(number) : 0;
 }
+
+long long countAt(const Json& object, const char* key) { return wholeOf(fieldAt(object, key)); }
 
 std::string textAt(const Json& object, const char* key) {
   const Json& value = fieldAt(object, key);

@@ -17,4 +17,5 @@ std::string textAt(const Json& object, const char* key);
 
 // The element `index` of an array, null when there is none.
 const Json& itemAt(const Json& list, std::size_t index);
-double numberOf(const Json& value);  // 0 unless a number
+double numberOf(const Json& value);    // 0 unless a number
+long long wholeOf(const Json& value);  // 0 unless a number within ±9e18

@@ -21,8 +21,7 @@ std::string actionsSection(const Json& result) {
                   numberAt(actions, "mean"), numberAt(actions, "median"),
                   numberAt(actions, "p90")};
   for (const Json& bin : listAt(actions, "histogram")) {
-    chart.counts.push_back(
-        {static_cast<long long>(numberOf(itemAt(bin, 0))), static_cast<long long>(numberOf(itemAt(bin, 1)))});
+    chart.counts.push_back({wholeOf(itemAt(bin, 0)), wholeOf(itemAt(bin, 1))});
   }
   std::string body = chart.counts.empty() ? note("The result holds no histogram of the actions.")
                                           : figure(drawHistogram(chart));
