@@ -41,6 +41,7 @@ void setUpBattle(BattleState& state, Combatant* combatants, OutputFile* reportFi
                  const BattleOptions& options) {
   resetState(state);
   state.sink = options.sink;
+  state.partyFileFaults = options.partyFileFaults;
   state.recordCues = options.recordCues;
   state.reportFile = reportFile;
   state.summaryFile = summaryFile;

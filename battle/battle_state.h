@@ -36,11 +36,18 @@ enum class ReportSink {
   Discard,  // simulations: no file is opened, read or written, no text is kept
 };
 
+// Party files that exist but could not be read at the start. They are not
+// written back: a failing disk never turns a member into an empty record.
+struct PartyFileFaults {
+  bool unreadable[3] = {false, false, false};
+};
+
 struct BattleOptions {
   ReportSink sink = ReportSink::Files;
   std::optional<std::uint32_t> seed;  // none: the time in seconds
   std::string workingFolder;          // empty: the current directory
   bool recordCues = false;            // keep the sound cues in `cues` (tests)
+  PartyFileFaults partyFileFaults;    // the files the write-back skips
 };
 
 struct BattleState {
@@ -51,6 +58,7 @@ struct BattleState {
   OutputFile digestFile;
   OutputFile debugFile;
   std::string workingFolder;
+  PartyFileFaults partyFileFaults;
   ReportSink sink = ReportSink::Files;
   bool recordCues = false;
 

@@ -26,6 +26,10 @@ std::string textModeOf(std::string_view bytes) {
 std::optional<BridgeFile> readBridgeFile(const std::string& folder) {
   std::string bytes;
   if (readWholeFile(joinPath(folder, "Bridge.txt"), bytes) != ReadStatus::Read) return std::nullopt;
+  return parseBridgeText(bytes);
+}
+
+std::optional<BridgeFile> parseBridgeText(std::string_view bytes) {
   std::string text = textModeOf(bytes);
   BridgeFile bridge{};
   std::string_view rest = text;

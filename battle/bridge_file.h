@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 struct BridgeFile {
   std::string lines[5];  // as read in text mode, lines 1 to 3 with their line end
@@ -15,3 +16,6 @@ struct BridgeFile {
 // lines 4 and 5, the line end not counted): the run then stops before any
 // file is created.
 std::optional<BridgeFile> readBridgeFile(const std::string& folder);
+
+// The lines of Bridge.txt's bytes, as readBridgeFile takes them.
+std::optional<BridgeFile> parseBridgeText(std::string_view bytes);

@@ -3,14 +3,25 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "battle/battle_state.h"
 #include "battle/bridge_file.h"
 #include "battle/combatant.h"
 
 // The party members' files, in the order of indices 3 to 5.
 inline constexpr const char* kPartyFiles[3] = {"status1.dat", "status2.dat", "status3.dat"};
 
+// The enemy file of Bridge.txt line 1, 2 or 3 (`line` 0 to 2): the line
+// without its last character, the line end.
+std::string enemyFileName(const BridgeFile& bridge, int line);
+
 // Loads the six combatants in index order: the files of Bridge.txt lines 1 to
-// 3 (each without its last character, the line end), then the party files.
-// A missing file loads as an all-zero record with an empty name.
-void loadCombatants(const std::string& folder, const BridgeFile& bridge, Combatant* combatants);
+// 3, then the party files. A missing file loads as an all-zero record with
+// an empty name. Returns, for each party member, whether its file exists but
+// could not be read: such a file must not be written back.
+PartyFileFaults loadCombatants(const std::string& folder, const BridgeFile& bridge, Combatant* combatants);
+
+// The full names of the files the battle reads: Bridge.txt, head.dat, the
+// enemy files and the party files. No output may be one of them.
+std::vector<std::string> battleInputPaths(const std::string& folder, const BridgeFile& bridge);

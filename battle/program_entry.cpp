@@ -5,6 +5,7 @@
 #include "battle/bridge_file.h"
 #include "battle/combatant_files.h"
 #include "battle/run_battle.h"
+#include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 
@@ -16,6 +17,15 @@ constexpr int kExitCode = 1;
 std::string reportPath(const std::string& folder, const std::string& name) {
   std::string native = nativeName(name);
   return isAbsolutePath(native) ? native : joinPath(folder, name);
+}
+
+// A report that would empty an input before it is read (a party file, an
+// enemy file, Bridge.txt, head.dat), however its name is spelled.
+bool namesAnInput(const std::string& output, const std::string& folder, const BridgeFile& bridge) {
+  for (const std::string& input : battleInputPaths(folder, bridge)) {
+    if (namesSameFile(output, input)) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -32,11 +42,17 @@ std::optional<std::uint32_t> seedFromEnvironment(const char* value) {
 }
 
 int runBattleProgram(const std::string& workingFolder, std::optional<std::uint32_t> seed) {
+  // Without a current folder every path would be built from nothing.
+  if (workingFolder.empty()) return kExitCode;
   std::optional<BridgeFile> bridge = readBridgeFile(workingFolder);
   if (!bridge) return kExitCode;
-  OutputFile reportFile = OutputFile::create(reportPath(workingFolder, bridge->lines[3]));
+  std::string reportName = reportPath(workingFolder, bridge->lines[3]);
+  std::string summaryName = reportPath(workingFolder, bridge->lines[4]);
+  if (namesAnInput(reportName, workingFolder, *bridge) || namesAnInput(summaryName, workingFolder, *bridge))
+    return kExitCode;
+  OutputFile reportFile = OutputFile::create(reportName);
   if (!reportFile.isOpen()) return kExitCode;
-  OutputFile summaryFile = OutputFile::create(reportPath(workingFolder, bridge->lines[4]));
+  OutputFile summaryFile = OutputFile::create(summaryName);
   if (!summaryFile.isOpen()) return kExitCode;
   for (int i = 0; i < 3; ++i) {
     if (bridge->lines[i].empty()) return kExitCode;
@@ -44,10 +60,11 @@ int runBattleProgram(const std::string& workingFolder, std::optional<std::uint32
   // The six combatants are one array in index order; the battle changes them
   // in place.
   auto combatants = std::make_unique<Combatant[]>(kCombatantCount);
-  loadCombatants(workingFolder, *bridge, combatants.get());
+  PartyFileFaults faults = loadCombatants(workingFolder, *bridge, combatants.get());
 
   auto state = std::make_unique<BattleState>();
   BattleOptions options;
+  options.partyFileFaults = faults;
   options.seed = seed;
   options.workingFolder = workingFolder;
   runBattle(*state, combatants.get(), &reportFile, &summaryFile, options);

@@ -26,6 +26,8 @@ CharacterRecord mergedRecord(const BattleState& state, int index) {
 
 void writeBackParty(BattleState& state) {
   if (!usesFiles(state)) return;
-  for (int i = 0; i < 3; ++i)
+  for (int i = 0; i < 3; ++i) {
+    if (state.partyFileFaults.unreadable[i]) continue;
     saveCharacter(mergedRecord(state, kPartyMember1 + i), state.workingFolder, kPartyFiles[i]);
+  }
 }

@@ -8,5 +8,6 @@
 // victories, wipe-outs, money, lives, items) from its combatant.
 CharacterRecord mergedRecord(const BattleState& state, int index);
 
-// Saves the three members to status1.dat .. status3.dat; Files sink only.
+// Saves the three members to status1.dat .. status3.dat; Files sink only. A
+// file that could not be read at the start is left as it is.
 void writeBackParty(BattleState& state);
