@@ -2,6 +2,7 @@
 #include <io.h>
 #include <windows.h>
 
+#include "common/sjis_lead_byte.h"
 #include "platform/file_open.h"
 #include "platform/files.h"
 #include "platform/paths.h"
