@@ -18,6 +18,7 @@ constexpr ProgramInfo kCollectInfo = {
     "  --version, --help  print this and change nothing\n"
     "Environment:\n"
     "  COLLECT_INSTALL_DIR=FOLDER  the install folder to take _qzres.txt from\n"
+    "                              (Linux; on Windows the folder is fixed)\n"
     "Documentation: docs/hosts.md of the package.\n",
 };
 
