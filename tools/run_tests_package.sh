@@ -20,9 +20,12 @@ build() {
   cmake --preset "$1" >"$scratch/build.log" 2>&1 && cmake --build --preset "$1" >>"$scratch/build.log" 2>&1 ||
     { cat "$scratch/build.log"; fail "the $1 build failed"; }
 }
-# The files every package holds besides the programs.
-documents=(README.md CHANGELOG.md docs/hosts.md docs/character_file.md docs/building.md
-  docs/left_panel.png docs/battle_report.png)
+# The files every package holds besides the programs: the README, the
+# changelog and the documents of docs/.
+documents=(README.md CHANGELOG.md)
+for document in docs/*.md docs/*.png; do documents+=("$document"); done
+[[ " ${documents[*]} " == *" docs/hosts.md "* && " ${documents[*]} " == *" docs/character_file.md "* ]] ||
+  fail "docs/ lacks the host's or the designer's document"
 
 echo "== package: release build and .deb"
 build release
