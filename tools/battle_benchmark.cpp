@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "battle/run_battle.h"
-#include "battle/simulation.h"
+#include "tools/simulation/simulation.h"
 
 namespace {
 

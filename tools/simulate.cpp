@@ -11,7 +11,7 @@
 #include <thread>
 
 #include "battle/bridge_file.h"
-#include "battle/simulation.h"
+#include "tools/simulation/simulation.h"
 
 int main(int argc, char** argv) {
   if (argc < 2 || argc > 4) {

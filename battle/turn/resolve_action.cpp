@@ -1,0 +1,52 @@
+#include "battle/turn/resolve_action.h"
+
+#include "battle/skills/skill_catalogue.h"
+#include "battle/skills/skill_effects.h"
+#include "battle/turn/action_code.h"
+#include "battle/turn/hit_check.h"
+#include "battle/turn/item_decision.h"
+#include "battle/turn/item_use.h"
+#include "battle/turn/normal_attack.h"
+#include "battle/turn/reactions.h"
+
+namespace {
+
+// A skill counts for the actor's side; a passive reaction for the other
+// side, also when 天子光臨 made the actor its own target.
+void countActivation(BattleState& state) {
+  const bool partyActs = isPartyMember(state.actorIndex);
+  Int code = state.actionCode;
+  if (code > 0) {
+    ++(partyActs ? state.partyStats : state.enemyStats).skillActivations;
+  } else if (code == action::skillCancelled || code == action::deflected || code == action::evaded) {
+    ++(partyActs ? state.enemyStats : state.partyStats).skillActivations;
+  }
+}
+
+void dispatch(BattleState& state) {
+  Int code = state.actionCode;
+  if (code > 0) {
+    applySkillEffect(state, code, state.actorIndex, state.targetIndex, state.skillLevel);
+  } else if (code == action::normalAttack) {
+    runNormalAttack(state);
+  } else {
+    runNegativeCode(state);
+  }
+}
+
+}  // namespace
+
+void resolveAction(BattleState& state) {
+  checkParalysis(state);
+  checkCounter(state);
+  checkSatori(state);
+  checkAngel(state);
+  checkHit(state);
+  decideItemUse(state);
+  checkTargetPassive(state);
+  countActivation(state);
+  if (state.actionCode >= 0) state.lastActionName = skillName(state.actionCode);
+  dispatch(state);
+  // Only a skill that ran pays: a miss, a reaction or an item use costs nothing.
+  if (state.actionCode > 0) state.combatants[state.actorIndex].n[kMp] -= skillCost(state.actionCode);
+}
