@@ -1,5 +1,6 @@
 #include "battle/program_entry.h"
 
+#include <cstdio>
 #include <memory>
 
 #include "battle/bridge_file.h"
@@ -30,15 +31,30 @@ bool namesAnInput(const std::string& output, const std::string& folder, const Br
 
 }  // namespace
 
-std::optional<std::uint32_t> seedFromEnvironment(const char* value) {
+std::optional<std::uint32_t> parseSeed(const char* value) {
   if (value == nullptr || *value == '\0') return std::nullopt;
   std::uint64_t seed = 0;
   for (const char* p = value; *p != '\0'; ++p) {
-    if (*p < '0' || *p > '9' || p - value >= 10) return std::nullopt;
+    if (*p < '0' || *p > '9') return std::nullopt;
     seed = seed * 10 + static_cast<std::uint64_t>(*p - '0');
+    if (seed > 0xFFFFFFFFull) return std::nullopt;
   }
-  if (seed > 0xFFFFFFFFull) return std::nullopt;
   return static_cast<std::uint32_t>(seed);
+}
+
+std::string badSeedMessage(const char* value) {
+  std::string shown;
+  for (const char* p = value; *p != '\0'; ++p) {
+    auto byte = static_cast<unsigned char>(*p);
+    if (byte >= 0x20 && byte < 0x7F && byte != '\\') {
+      shown += static_cast<char>(byte);
+    } else {
+      char escaped[5];
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+      shown += escaped;
+    }
+  }
+  return "battle: BATTLE_SEED=\"" + shown + "\" is not a seed (a decimal number from 0 to 4294967295)\n";
 }
 
 int runBattleProgram(const std::string& workingFolder, std::optional<std::uint32_t> seed) {

@@ -9,6 +9,11 @@
 // Runs the whole program in `workingFolder`; returns the exit code (1).
 int runBattleProgram(const std::string& workingFolder, std::optional<std::uint32_t> seed);
 
-// The seed named by the environment variable BATTLE_SEED: a decimal number
-// 0..4294967295; nothing when it is unset or holds anything else.
-std::optional<std::uint32_t> seedFromEnvironment(const char* value);
+// The seed a BATTLE_SEED value names: a decimal number 0..4294967295, leading
+// zeros allowed; nothing for any other text, the empty one included.
+std::optional<std::uint32_t> parseSeed(const char* value);
+
+// The one line battle prints on standard error for a BATTLE_SEED value that
+// names no seed. Bytes that are not printable ASCII show as \xNN, so the
+// line stays one line whatever the value holds.
+std::string badSeedMessage(const char* value);

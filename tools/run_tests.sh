@@ -4,7 +4,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-bash tools/setup_machine.sh
+bash tools/setup_machine.sh test
 jobs=$(nproc 2>/dev/null || echo 2)
 for preset in ci sanitize; do
   echo "== $preset"

@@ -6,7 +6,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
-bash tools/setup_machine.sh
+bash tools/setup_machine.sh test
 cmake --preset default >/dev/null
 cmake --build --preset default -j 2 --target battle pagegen sim-html >/dev/null
 work=$(mktemp -d)

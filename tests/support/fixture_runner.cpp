@@ -1,6 +1,7 @@
 #include "support/fixture_runner.h"
 
 #if !defined(_WIN32)
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -69,30 +70,52 @@ std::map<std::string, std::string> folderContents(const fs::path& folder) {
 }
 
 #if !defined(_WIN32)  // the Windows side is tests/windows/run_program_win32.cpp
-int runProgramIn(const std::string& program, const fs::path& folder, std::optional<std::string> seed) {
+ProgramRun runProgramWith(const std::string& program, const fs::path& folder,
+                          const std::vector<std::string>& arguments, std::optional<std::string> seed) {
   TestFolder bin;
   fs::path copy = fs::path(bin.path()) / program;
   fs::copy_file(fs::path(BIN_DIR) / program, copy);
   fs::permissions(copy, fs::perms::owner_all);
+  std::string out = bin.file("out.txt");
+  std::string err = bin.file("err.txt");
+  std::vector<std::string> words{copy.string()};
+  words.insert(words.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
   pid_t child = ::fork();
   if (child == 0) {
     if (::chdir(folder.c_str()) != 0) ::_exit(126);
+    int outFile = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    int errFile = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (outFile < 0 || errFile < 0 || ::dup2(outFile, 1) < 0 || ::dup2(errFile, 2) < 0) ::_exit(126);
+    ::close(outFile);
+    ::close(errFile);
     ::setenv("PATH", "", 1);
     if (seed) {
       ::setenv("BATTLE_SEED", seed->c_str(), 1);
     } else {
       ::unsetenv("BATTLE_SEED");
     }
-    ::execl(copy.c_str(), copy.c_str(), static_cast<char*>(nullptr));
+    ::execv(argv[0], argv.data());
     ::_exit(127);
   }
   int status = 0;
   ::waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  ProgramRun run;
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.out = readFileBytes(out);
+  run.err = readFileBytes(err);
+  return run;
 }
 #endif
 
-::testing::AssertionResult runFixture(const std::string& name, const std::string& program) {
+int runProgramIn(const std::string& program, const fs::path& folder, std::optional<std::string> seed) {
+  return runProgramWith(program, folder, {}, seed).exitCode;
+}
+
+::testing::AssertionResult runFixture(const std::string& name, const std::string& program,
+                                      const std::vector<std::string>& arguments) {
   fs::path fixture = fixturePath(name);
   if (!fs::exists(fixture / "input")) return ::testing::AssertionFailure() << "no fixture " << fixture;
   TestFolder work;
@@ -111,7 +134,7 @@ int runProgramIn(const std::string& program, const fs::path& folder, std::option
     std::string text = readFileBytes(fixture / "seed");
     seed = text.substr(0, text.find_first_of("\r\n"));
   }
-  int code = runProgramIn(program, work.path(), seed);
+  int code = runProgramWith(program, work.path(), arguments, seed).exitCode;
   const auto after = folderContents(work.path());
   // What the run wrote or changed; the input files it left alone are not
   // kept in the fixture.

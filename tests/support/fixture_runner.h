@@ -18,6 +18,14 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
+
+// What a run of a program left besides its files.
+struct ProgramRun {
+  int exitCode = -1;
+  std::string out;  // standard output
+  std::string err;  // standard error
+};
 
 // Runs `program` (a file name of the build's bin folder) in `folder` with
 // BATTLE_SEED set when `seed` is given; returns its exit code. The program is
@@ -26,12 +34,18 @@
 int runProgramIn(const std::string& program, const std::filesystem::path& folder,
                  std::optional<std::string> seed);
 
+// As runProgramIn, with `arguments` on the command line, keeping what the
+// program printed.
+ProgramRun runProgramWith(const std::string& program, const std::filesystem::path& folder,
+                          const std::vector<std::string>& arguments, std::optional<std::string> seed);
+
 // Every regular file below `folder`, by relative path, with its bytes.
 std::map<std::string, std::string> folderContents(const std::filesystem::path& folder);
 
 // Copies the fixture's input into a temporary folder, runs `program` there
-// and compares the folder with the fixture's expected folder.
-::testing::AssertionResult runFixture(const std::string& name, const std::string& program = "battle");
+// with `arguments` and compares the folder with the fixture's expected folder.
+::testing::AssertionResult runFixture(const std::string& name, const std::string& program = "battle",
+                                      const std::vector<std::string>& arguments = {});
 
 // The fixture folder of the source tree.
 std::filesystem::path fixturePath(const std::string& name);

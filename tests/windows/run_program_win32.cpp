@@ -1,6 +1,7 @@
-// The Windows side of runProgramIn (tests/support/fixture_runner.h): the
+// The Windows side of runProgramWith (tests/support/fixture_runner.h): the
 // program is copied alone into a private folder and started there with PATH
-// emptied, so battle finds no pagegen; the test waits for it.
+// emptied, so battle finds no pagegen; the test waits for it and keeps what it
+// printed.
 #include <windows.h>
 
 #include "support/fixture_runner.h"
@@ -30,9 +31,19 @@ class ScopedVariable {
   std::string old_;
 };
 
+// A file the started program writes its standard output or error into.
+HANDLE inheritableOutput(const std::string& path) {
+  SECURITY_ATTRIBUTES inherit{};
+  inherit.nLength = sizeof inherit;
+  inherit.bInheritHandle = TRUE;
+  return ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
 }  // namespace
 
-int runProgramIn(const std::string& program, const fs::path& folder, std::optional<std::string> seed) {
+ProgramRun runProgramWith(const std::string& program, const fs::path& folder,
+                          const std::vector<std::string>& arguments, std::optional<std::string> seed) {
   TestFolder bin;
   std::string file = program + ".exe";
   fs::path copy = fs::path(bin.path()) / file;
@@ -41,18 +52,29 @@ int runProgramIn(const std::string& program, const fs::path& folder, std::option
   ScopedVariable seedVariable("BATTLE_SEED", seed ? seed->c_str() : nullptr);
   std::string application = copy.string();
   std::string commandLine = "\"" + application + "\"";
+  for (const std::string& argument : arguments) commandLine += " \"" + argument + "\"";
   std::string workingFolder = folder.string();
+  HANDLE out = inheritableOutput(bin.file("out.txt"));
+  HANDLE err = inheritableOutput(bin.file("err.txt"));
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+  startup.hStdOutput = out;
+  startup.hStdError = err;
   PROCESS_INFORMATION started{};
-  if (!::CreateProcessA(application.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        workingFolder.c_str(), &startup, &started)) {
-    return -1;
-  }
+  BOOL ok = ::CreateProcessA(application.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                             workingFolder.c_str(), &startup, &started);
+  ::CloseHandle(out);
+  ::CloseHandle(err);
+  ProgramRun run;
+  if (!ok) return run;
   ::CloseHandle(started.hThread);
   ::WaitForSingleObject(started.hProcess, INFINITE);
   DWORD code = 0;
-  bool ok = ::GetExitCodeProcess(started.hProcess, &code);
+  if (::GetExitCodeProcess(started.hProcess, &code)) run.exitCode = static_cast<int>(code);
   ::CloseHandle(started.hProcess);
-  return ok ? static_cast<int>(code) : -1;
+  run.out = readFileBytes(bin.file("out.txt"));
+  run.err = readFileBytes(bin.file("err.txt"));
+  return run;
 }
