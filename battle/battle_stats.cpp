@@ -1,0 +1,27 @@
+#include "battle/battle_stats.h"
+
+SkillStats* skillStatsRow(BattleStats& stats, int skill, int user) {
+  for (int i = 0; i < stats.skillRowCount; ++i) {
+    SkillStats& row = stats.skills[i];
+    if (row.skill == skill && row.user == user) return &row;
+  }
+  if (stats.skillRowCount == kSkillStatsRows) return nullptr;
+  SkillStats& row = stats.skills[stats.skillRowCount++];
+  row = {};
+  row.skill = skill;
+  row.user = user;
+  return &row;
+}
+
+void countDamage(BattleStats& stats, int dealer, int target, int skill, std::int64_t damage,
+                 std::int64_t remainingHp) {
+  stats.combatants[dealer].damageDealt += damage;
+  stats.combatants[target].damageTaken += damage;
+  if (remainingHp <= 0) {
+    ++stats.combatants[dealer].knockOuts;
+    ++stats.combatants[target].fallen;
+  }
+  if (skill > 0) {
+    if (SkillStats* row = skillStatsRow(stats, skill, dealer)) row->damage += damage;
+  }
+}
