@@ -24,12 +24,14 @@ CommonPlan commonPlan(const SimOptions& options, std::size_t maxFolders) {
   return plan;
 }
 
-void loadFolderOrFail(const std::string& folder, const std::vector<FieldSet>& sets, SimFolder& out, bool warn) {
+void loadFolderOrFail(const std::string& folder, const std::vector<FieldSet>& sets, SimFolder& out,
+                      bool warn) {
   std::string error;
   if (!loadSimFolder(folder, sets, out, error)) throw UsageError(error);
   if (!warn) return;
   for (const std::string& name : out.missingFiles) {
-    std::fprintf(stderr, "battle-sim: warning: character file '%s' is missing in '%s'; it takes part as absent\n",
+    std::fprintf(stderr,
+                 "battle-sim: warning: character file '%s' is missing in '%s'; it takes part as absent\n",
                  name.c_str(), folder.c_str());
   }
 }

@@ -25,7 +25,8 @@ CommonPlan commonPlan(const SimOptions& options, std::size_t maxFolders = 1);
 // Loads a folder with its changes; a folder without a usable Bridge.txt is a
 // UsageError. Warns on standard error about missing character files when
 // `warn` is set.
-void loadFolderOrFail(const std::string& folder, const std::vector<FieldSet>& sets, SimFolder& out, bool warn);
+void loadFolderOrFail(const std::string& folder, const std::vector<FieldSet>& sets, SimFolder& out,
+                      bool warn);
 
 // Fights `battles` seeds from `firstSeed` of the six combatants.
 Fight fightMatch(const Combatant* combatants, std::int64_t firstSeed, std::int64_t battles, int threads,

@@ -36,7 +36,9 @@ CLI::App* addRun(CLI::App& app, SimOptions& options) {
 CLI::App* addSeeds(CLI::App& app, SimOptions& options) {
   CLI::App* seeds = app.add_subcommand("seeds", "list the seeds whose battle ended a given way");
   seeds->add_option("folder", options.folders, "working folder")->expected(0, 1);
-  seeds->add_option("--outcome", options.outcome, "win, annihilation, judgement_win, judgement_loss, fault or game_over")
+  seeds
+      ->add_option("--outcome", options.outcome,
+                   "win, annihilation, judgement_win, judgement_loss, fault or game_over")
       ->required();
   seeds->add_option("--limit", options.limit, "seeds to list (default 10)");
   addSeedOptions(*seeds, options);
@@ -73,7 +75,8 @@ CLI::App* addSweep(CLI::App& app, SimOptions& options) {
 }
 
 CLI::App* addCompare(CLI::App& app, SimOptions& options) {
-  CLI::App* compare = app.add_subcommand("compare", "compare two folders or two sets of changes, paired by seed");
+  CLI::App* compare =
+      app.add_subcommand("compare", "compare two folders or two sets of changes, paired by seed");
   compare->add_option("folders", options.folders, "FOLDER_A FOLDER_B, or one folder with --a and --b")
       ->expected(0, 2);
   compare->add_option("--a", options.setsA, "changes of side a: WHO.FIELD=VALUE ...");

@@ -32,7 +32,8 @@ ProgressBar startProgress(std::int64_t total) {
 
 void showProgress(ProgressBar& bar, std::int64_t done) {
   if (!bar.terminal || bar.total <= 0 || done <= 0) return;
-  const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - bar.started).count();
+  const double elapsed =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - bar.started).count();
   // Too early to tell the rate; a run expected under a second shows nothing.
   if (elapsed < 0.2) return;
   const double rate = static_cast<double>(done) / elapsed;

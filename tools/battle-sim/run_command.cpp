@@ -39,13 +39,14 @@ int runCommand(const SimOptions& options) {
   if (targetError > 0) {
     while (tally.battles < plan.seeds.battles && (tally.battles == 0 || !narrowEnough(tally, targetError))) {
       const std::int64_t block = std::min(kTargetBlock, plan.seeds.battles - tally.battles);
-      Fight fight = fightMatch(folder->combatants, plan.seeds.firstSeed + tally.battles, block, plan.threads, false,
-                               &bar, tally.battles);
+      Fight fight = fightMatch(folder->combatants, plan.seeds.firstSeed + tally.battles, block, plan.threads,
+                               false, &bar, tally.battles);
       addTally(tally, fight.tally);
       seconds += fight.seconds;
     }
   } else {
-    Fight fight = fightMatch(folder->combatants, plan.seeds.firstSeed, plan.seeds.battles, plan.threads, false, &bar);
+    Fight fight =
+        fightMatch(folder->combatants, plan.seeds.firstSeed, plan.seeds.battles, plan.threads, false, &bar);
     tally = std::move(fight.tally);
     seconds = fight.seconds;
   }

@@ -86,8 +86,8 @@ void fightBlocks(Shared& shared, SimTally& tally, std::vector<BattleMark>& marks
 
 }  // namespace
 
-BattleMark fightOneBattle(BattleState& state, Combatant* combatants, const Combatant* match, std::uint32_t seed,
-                          BattleStats& stats, PartyChange& party) {
+BattleMark fightOneBattle(BattleState& state, Combatant* combatants, const Combatant* match,
+                          std::uint32_t seed, BattleStats& stats, PartyChange& party) {
   for (int k = 0; k < kCombatantCount; ++k) combatants[k] = match[k];
   BattleOptions options;
   options.sink = ReportSink::Discard;
@@ -103,7 +103,8 @@ Fight fightBattles(const FightPlan& plan) {
   const auto started = std::chrono::steady_clock::now();
   Fight fight;
   if (plan.keepMarks) fight.marks.assign(static_cast<std::size_t>(plan.battles), 0);
-  const int threads = static_cast<int>(std::clamp<std::int64_t>(plan.threads, 1, std::max<std::int64_t>(1, (plan.battles + kBlock - 1) / kBlock)));
+  const int threads = static_cast<int>(std::clamp<std::int64_t>(
+      plan.threads, 1, std::max<std::int64_t>(1, (plan.battles + kBlock - 1) / kBlock)));
   Shared shared;
   shared.plan = &plan;
   shared.running = threads;

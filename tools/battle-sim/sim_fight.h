@@ -31,5 +31,5 @@ Fight fightBattles(const FightPlan& plan);
 // One battle with the statistics collected: its mark, counters and party
 // change. `state` and `combatants` are scratch space of the caller.
 struct BattleState;
-BattleMark fightOneBattle(BattleState& state, Combatant* combatants, const Combatant* match, std::uint32_t seed,
-                          BattleStats& stats, PartyChange& party);
+BattleMark fightOneBattle(BattleState& state, Combatant* combatants, const Combatant* match,
+                          std::uint32_t seed, BattleStats& stats, PartyChange& party);

@@ -56,7 +56,8 @@ json actionsJson(const SimTally& tally) {
   return {{"mean", histogramMean(tally.actionHistogram)},
           {"median", histogramRank(tally.actionHistogram, 0.5)},
           {"p90", histogramRank(tally.actionHistogram, 0.9)},
-          {"max", tally.actionHistogram.empty() ? 0 : static_cast<std::int64_t>(tally.actionHistogram.size()) - 1},
+          {"max",
+           tally.actionHistogram.empty() ? 0 : static_cast<std::int64_t>(tally.actionHistogram.size()) - 1},
           {"histogram", histogram}};
 }
 
@@ -143,8 +144,9 @@ void addSpeed(json& doc, std::int64_t battles, int threads, double seconds) {
 }
 
 json runDocument(const SimTally& tally, const RunInfo& info) {
-  json doc = {{"tool", "battle-sim"}, {"version", simVersion()},           {"command", info.command},
-              {"folder", info.folder}, {"sets", info.sets},                {"seed_ranges", seedRangesJson(tally.seedRanges)},
+  json doc = {{"tool", "battle-sim"},    {"version", simVersion()},
+              {"command", info.command}, {"folder", info.folder},
+              {"sets", info.sets},       {"seed_ranges", seedRangesJson(tally.seedRanges)},
               {"battles", tally.battles}};
   addSpeed(doc, tally.battles, info.threads, info.seconds);
   doc["outcomes"] = outcomesJson(tally);
@@ -173,7 +175,8 @@ std::optional<SimTally> tallyFromDocument(const json& doc, RunInfo& info, std::s
         throw std::runtime_error(std::string("no count of ") + kOutcomeNames[k]);
       }
     }
-    if (!readInt(doc, "settled_no_actor", tally.settledNoActor)) throw std::runtime_error("no settled_no_actor");
+    if (!readInt(doc, "settled_no_actor", tally.settledNoActor))
+      throw std::runtime_error("no settled_no_actor");
     for (const json& bin : doc.at("actions").at("histogram")) {
       const auto actions = bin.at(0).get<std::int64_t>();
       if (actions < 0 || actions > 1000000) throw std::runtime_error("bad histogram");
@@ -193,7 +196,8 @@ std::optional<SimTally> tallyFromDocument(const json& doc, RunInfo& info, std::s
     for (const json& row : doc.at("skills")) {
       const int s = row.at("id").get<int>();
       const int u = row.at("user").get<int>();
-      if (s <= 0 || s >= kSkillIds || u < 0 || u >= kCombatantCount) throw std::runtime_error("bad skill row");
+      if (s <= 0 || s >= kSkillIds || u < 0 || u >= kCombatantCount)
+        throw std::runtime_error("bad skill row");
       SkillTotals& t = tally.skills[s][u];
       t.activations += row.at("activations").get<std::int64_t>();
       t.damage += row.at("damage").get<std::int64_t>();

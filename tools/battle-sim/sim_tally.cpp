@@ -60,7 +60,8 @@ void addTally(SimTally& into, const SimTally& part) {
   for (int k = 0; k < kOutcomeKeys; ++k) into.outcomes[k] += part.outcomes[k];
   into.settledNoActor += part.settledNoActor;
   for (std::size_t a = 0; a < part.actionHistogram.size(); ++a) {
-    if (part.actionHistogram[a] != 0) countActions(into, static_cast<std::int64_t>(a), part.actionHistogram[a]);
+    if (part.actionHistogram[a] != 0)
+      countActions(into, static_cast<std::int64_t>(a), part.actionHistogram[a]);
   }
   for (int i = 0; i < kCombatantCount; ++i) addCombatant(into.combatants[i], part.combatants[i]);
   for (int s = 0; s < kSkillIds; ++s) {

@@ -41,16 +41,16 @@ void outcomeRows(std::string& out, const json& doc) {
 void actionRows(std::string& out, const json& doc) {
   const json& actions = doc.at("actions");
   out += "actions per battle    mean " + format("%.2f", actions.at("mean")) + "   median " +
-         count(actions.at("median")) + "   p90 " + count(actions.at("p90")) + "   max " + count(actions.at("max")) +
-         "\n";
+         count(actions.at("median")) + "   p90 " + count(actions.at("p90")) + "   max " +
+         count(actions.at("max")) + "\n";
   std::int64_t largest = 0;
   for (const json& bin : actions.at("histogram")) largest = std::max(largest, bin.at(1).get<std::int64_t>());
   for (const json& bin : actions.at("histogram")) {
     const std::int64_t battles = bin.at(1).get<std::int64_t>();
     if (battles == 0) continue;
     const auto bar = static_cast<std::size_t>(largest > 0 ? 40 * battles / largest : 0);
-    out += padLeft(count(bin.at(0)), 6) + padLeft(std::to_string(battles), 10) + "  " + std::string(bar, '#') +
-           "\n";
+    out += padLeft(count(bin.at(0)), 6) + padLeft(std::to_string(battles), 10) + "  " +
+           std::string(bar, '#') + "\n";
   }
   out += "\n";
 }
@@ -61,11 +61,11 @@ void combatantRows(std::string& out, const json& doc) {
     if (!row.at("present").get<bool>()) continue;
     const json& m = row.at("per_battle");
     out += padRight(row.at("who").get<std::string>(), 17) + padRight(row.at("name").get<std::string>(), 14) +
-           padLeft(format("%.1f", m.at("damage_dealt")), 10) + padLeft(format("%.1f", m.at("damage_taken")), 10) +
-           padLeft(format("%.2f", m.at("knockouts")), 7) + padLeft(format("%.2f", m.at("fallen")), 8) +
-           padLeft(format("%.2f", m.at("revived")), 8) + padLeft(format("%.1f", m.at("mp_spent")), 6) +
-           padLeft(format("%.2f", m.at("items_used")), 7) + padLeft(format("%.2f", m.at("skill_activations")), 7) +
-           "\n";
+           padLeft(format("%.1f", m.at("damage_dealt")), 10) +
+           padLeft(format("%.1f", m.at("damage_taken")), 10) + padLeft(format("%.2f", m.at("knockouts")), 7) +
+           padLeft(format("%.2f", m.at("fallen")), 8) + padLeft(format("%.2f", m.at("revived")), 8) +
+           padLeft(format("%.1f", m.at("mp_spent")), 6) + padLeft(format("%.2f", m.at("items_used")), 7) +
+           padLeft(format("%.2f", m.at("skill_activations")), 7) + "\n";
   }
   out += "\n";
 }
@@ -86,7 +86,8 @@ void partyRows(std::string& out, const json& doc) {
   out += "party afterwards      level-up   lives lost   experience       money   (means per battle)\n";
   for (const json& row : doc.at("party")) {
     out += "member" + count(row.at("member")) + "  " + padRight(row.at("name").get<std::string>(), 14) +
-           padLeft(percent(row.at("level_up_share")), 8) + padLeft(format("%.4f", row.at("lives_lost_mean")), 13) +
+           padLeft(percent(row.at("level_up_share")), 8) +
+           padLeft(format("%.4f", row.at("lives_lost_mean")), 13) +
            padLeft(format("%.1f", row.at("experience_mean")), 13) +
            padLeft(format("%.1f", row.at("money_mean")), 12) + "\n";
   }
@@ -121,6 +122,7 @@ std::string runTable(const json& doc) {
   skillRows(out, doc);
   partyRows(out, doc);
   out += count(doc.at("battles")) + " battles in " + format("%.2f", doc.at("elapsed_seconds")) + " s, " +
-         format("%.0f", doc.at("battles_per_second")) + " battles/s on " + count(doc.at("threads")) + " threads\n";
+         format("%.0f", doc.at("battles_per_second")) + " battles/s on " + count(doc.at("threads")) +
+         " threads\n";
   return out;
 }
