@@ -6,6 +6,7 @@
 
 #include "command_common.h"
 #include "sweep_document.h"
+#include "text_table.h"
 
 namespace {
 
@@ -63,6 +64,33 @@ std::string csvRow(const nlohmann::json& point, const std::vector<SweepAxis>& ax
   return line + number + "\n";
 }
 
+// Rates as "61.2 ±1.0" percent, one row per point.
+std::string sweepTable(const nlohmann::json& doc, const std::vector<SweepAxis>& axes) {
+  std::string out;
+  for (const SweepAxis& axis : axes) out += padLeft(axis.label, static_cast<int>(axis.label.size()) + 2);
+  for (const char* key : kOutcomeNames) out += padLeft(key, 17);
+  out += "    actions  party dmg  enemy dmg\n";
+  char cell[64];
+  for (const nlohmann::json& point : doc.at("points")) {
+    for (const SweepAxis& axis : axes) {
+      out += padLeft(std::to_string(point.at("values").at(axis.label).get<std::int64_t>()),
+                     static_cast<int>(axis.label.size()) + 2);
+    }
+    const nlohmann::json& result = point.at("result");
+    for (const char* key : kOutcomeNames) {
+      const nlohmann::json& row = result.at("outcomes").at(key);
+      const double half = (row.at("ci95").at(1).get<double>() - row.at("ci95").at(0).get<double>()) / 2;
+      std::snprintf(cell, sizeof cell, "%.2f ±%.2f %%", row.at("rate").get<double>() * 100, half * 100);
+      out += padLeft(cell, 17);
+    }
+    SideDamage damage = sideDamage(result);
+    std::snprintf(cell, sizeof cell, "%11.2f%11.1f%11.1f\n", result.at("actions").at("mean").get<double>(),
+                  damage.party, damage.enemy);
+    out += cell;
+  }
+  return out;
+}
+
 }  // namespace
 
 int sweepCommand(const SimOptions& options) {
@@ -101,6 +129,8 @@ int sweepCommand(const SimOptions& options) {
   writeHtmlIfAsked(options.html, doc);
   if (options.json) {
     printJson(doc);
+  } else if (!options.csv) {
+    std::cout << sweepTable(doc, axes);
   } else {
     std::string out = csvHeader(axes);
     for (const nlohmann::json& point : doc.at("points")) out += csvRow(point, axes);
