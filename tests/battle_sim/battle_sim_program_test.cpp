@@ -158,7 +158,11 @@ TEST(BattleSim, ShardsMergeIntoOneRun) {
   const std::vector<std::string> run = {"run", kSample, "--battles", "300", "--seed", "40", "--json"};
   const std::vector<std::string> sweep = {"sweep",     kSample, "--vary", "enemy1.speed=5:25:10",
                                           "--battles", "90",    "--json"};
-  for (const auto& command : {run, sweep}) {
+  const std::vector<std::string> compare = {
+      "compare", kSample, "--a", "member1.attack=5", "--b", "member1.attack=50", "--battles", "90", "--json"};
+  const std::vector<std::string> weights = {"weights",      kSample,     "--member", "2",     "--fields",
+                                            "attack,speed", "--battles", "90",       "--json"};
+  for (const auto& command : {run, sweep, compare, weights}) {
     std::vector<std::string> files;
     for (const char* shard : {"1/3", "2/3", "3/3"}) {
       auto args = command;
