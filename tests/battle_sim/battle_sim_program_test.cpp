@@ -97,8 +97,8 @@ TEST(BattleSim, FiguresEqualBattlesReportsSeedBySeed) {
                                  fixtureInput("combat_fault")};
   for (const std::string& folder : folders) {
     SCOPED_TRACE(folder);
-    ReportFigures want = battleFigures(folder, 1, 24);
-    json doc = simJson({"run", folder, "--seed", "1", "--battles", "24", "--threads", "2", "--json"});
+    ReportFigures want = battleFigures(folder, 1, 12);
+    json doc = simJson({"run", folder, "--seed", "1", "--battles", "12", "--threads", "2", "--json"});
     for (const char* key : {"win", "annihilation", "judgement_win", "judgement_loss", "fault", "game_over"}) {
       EXPECT_EQ(doc["outcomes"][key]["count"], want.outcomes[key]) << key;
     }
