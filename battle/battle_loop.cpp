@@ -1,23 +1,27 @@
 #include "battle/battle_loop.h"
 
-#include "battle/actor_choice.h"
-#include "battle/judgement.h"
-#include "battle/passives.h"
-#include "battle/phoenix_rings.h"
-#include "battle/report_output.h"
-#include "battle/resolve_action.h"
-#include "battle/skill_choice.h"
-#include "battle/target_choice.h"
-#include "battle/upkeep.h"
+#include "battle/report/report_output.h"
+#include "battle/settlement/judgement.h"
+#include "battle/skills/passives.h"
+#include "battle/skills/skill_choice.h"
+#include "battle/turn/actor_choice.h"
+#include "battle/turn/phoenix_rings.h"
+#include "battle/turn/resolve_action.h"
+#include "battle/turn/target_choice.h"
+#include "battle/turn/upkeep.h"
 
 bool playTurn(BattleState& state) {
   std::optional<int> actor = chooseActor(state);
-  if (!actor) return false;
+  if (!actor) {
+    if (state.stats != nullptr) state.stats->noActorLeft = true;
+    return false;
+  }
+  if (state.stats != nullptr) ++state.stats->actions;
   state.actorIndex = *actor;
   state.combatants[*actor].n[kGauge] = 0;
   chooseSkill(state, *actor);
   state.targetIndex = chooseTarget(state, *actor);
-  resolveAction(state, state.actorIndex, state.targetIndex, state.actionCode, state.skillLevel);
+  resolveAction(state);
   applyAfterActionPassives(state, state.actorIndex, state.targetIndex);
   runUpkeep(state, state.actorIndex);
   usePhoenixRings(state);
@@ -25,9 +29,10 @@ bool playTurn(BattleState& state) {
   return true;
 }
 
-bool battleIsOver(BattleState& state) {
+bool countActionAndCheckEnd(BattleState& state) {
   const Combatant* c = state.combatants;
   if (!isAlive(c[0]) && !isAlive(c[1]) && !isAlive(c[2])) return true;
+  // Party member 3, the guest, does not keep the battle going on its own.
   if (!isAlive(c[kPartyMember1]) && !isAlive(c[kPartyMember2])) return true;
   ++state.actionCount;
   if (state.actionCount == state.actionLimit) return true;
@@ -40,6 +45,6 @@ void runBattleLoop(BattleState& state) {
   // A battle in which nobody can reach 100 any more goes straight to the
   // settlement instead of ticking for ever.
   while (playTurn(state)) {
-    if (battleIsOver(state)) return;
+    if (countActionAndCheckEnd(state)) return;
   }
 }

@@ -10,6 +10,7 @@ void runBattleLoop(BattleState& state);
 // One turn; false when no combatant can act any more (no turn was played).
 bool playTurn(BattleState& state);
 
-// The end check after a turn: true when the battle is over; writes the
-// interim report every namedCount turns.
-bool battleIsOver(BattleState& state);
+// The end-of-turn check: true when a side is down. Otherwise it counts the
+// action, is true when the count reaches the action limit, and writes the
+// interim report every namedCount actions.
+bool countActionAndCheckEnd(BattleState& state);

@@ -1,6 +1,7 @@
-#include "battle/passives.h"
-#include "battle/report_output.h"
-#include "battle/run_battle.h"
+#include "battle/battle_setup.h"
+
+#include "battle/report/report_output.h"
+#include "battle/skills/passives.h"
 #include "common/sjis.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
@@ -41,9 +42,11 @@ void setUpBattle(BattleState& state, Combatant* combatants, OutputFile* reportFi
   resetState(state);
   state.sink = options.sink;
   state.recordCues = options.recordCues;
+  state.stats = options.stats;
+  if (state.stats != nullptr) clearBattleStats(*state.stats);
   state.reportFile = reportFile;
   state.summaryFile = summaryFile;
-  // 1, 2: the appended files and the working folder.
+  // The working folder, and the files every battle appends to.
   state.workingFolder = options.workingFolder.empty() && options.sink == ReportSink::Files
                             ? currentDirectory()
                             : options.workingFolder;
@@ -51,24 +54,28 @@ void setUpBattle(BattleState& state, Combatant* combatants, OutputFile* reportFi
     state.debugFile = OutputFile::append(joinPath(state.workingFolder, "debug.txt"));
     state.digestFile = OutputFile::append(joinPath(state.workingFolder, "digest.html"));
   }
-  // 3: the combatants and their untouched snapshots.
+  // The combatants, and untouched snapshots that the write-back starts from.
   state.combatants = combatants;
   for (int i = 0; i < kCombatantCount; ++i) state.snapshots[i] = combatants[i];
-  // 5: named members fix the battle's length; party member 3 is not counted.
+  // The named members fix the battle's length. Party member 3 is a guest the
+  // game has never counted here (nor in the end check or the rings): stored
+  // parties are balanced on that, so it stays out.
   countNamed(state, kPartyMember1, state.partyStats);
   countNamed(state, kPartyMember2, state.partyStats);
   for (int i = 0; i < 3; ++i) countNamed(state, i, state.enemyStats);
   state.actionLimit = state.namedCount * 6;
-  // 6: the report's header.
+  // The report's header.
   if (reportFile != nullptr) {
     copyHeader(*reportFile, state.workingFolder);
     reportFile->write("<center>■戦闘詳細■</center><br>\n"_sj);
   }
-  // 7: absent enemies 2 and 3 never act; the leader is never marked.
+  // Absent enemies 2 and 3 (indices 1 and 2) never act; the leader is never
+  // marked.
   for (int i = 1; i < 3; ++i) {
     if (combatants[i].n[kHp] < 1) combatants[i].n[kGauge] = -1;
   }
-  // 8, 9: the generator, then clean slots and the start-of-battle passives.
+  // The generator is seeded before anything draws; then clean slots and the
+  // start-of-battle passives.
   seedRandom(state.rng, options.seed ? *options.seed : secondsNow());
   for (int i = 0; i < kCombatantCount; ++i) {
     for (Int& slot : combatants[i].skillState) slot = 0;

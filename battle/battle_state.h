@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "battle/battle_stats.h"
 #include "battle/combatant.h"
 #include "battle/random.h"
 #include "platform/files.h"
@@ -41,6 +42,7 @@ struct BattleOptions {
   std::optional<std::uint32_t> seed;  // none: the time in seconds
   std::string workingFolder;          // empty: the current directory
   bool recordCues = false;            // keep the sound cues in `cues` (tests)
+  BattleStats* stats = nullptr;       // a simulator's counters, or null
 };
 
 struct BattleState {
@@ -53,6 +55,7 @@ struct BattleState {
   std::string workingFolder;
   ReportSink sink = ReportSink::Files;
   bool recordCues = false;
+  BattleStats* stats = nullptr;  // counters the rules add to; null unless a simulator collects
 
   BattleLog log;
   std::string memoryReport;            // the flushed report text, for ReportSink::Memory

@@ -1,5 +1,13 @@
 #include "battle/battle_stats.h"
 
+void clearBattleStats(BattleStats& stats) {
+  for (CombatantStats& c : stats.combatants) c = {};
+  stats.skillRowCount = 0;
+  stats.actions = 0;
+  stats.noActorLeft = false;
+  stats.gameOver = false;
+}
+
 SkillStats* skillStatsRow(BattleStats& stats, int skill, int user) {
   for (int i = 0; i < stats.skillRowCount; ++i) {
     SkillStats& row = stats.skills[i];

@@ -43,6 +43,9 @@ struct BattleStats {
   bool gameOver = false;     // the settlement signalled game over
 };
 
+// Zero counters for a new battle.
+void clearBattleStats(BattleStats& stats);
+
 // The row of `skill` used by `user`, added when new; null when the rows are
 // full.
 SkillStats* skillStatsRow(BattleStats& stats, int skill, int user);

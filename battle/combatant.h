@@ -12,9 +12,11 @@ struct Combatant : CharacterRecord {
 };
 static_assert(sizeof(Combatant) == 561 * 4);
 
-// The battle slots the rules use, by their skill's number.
+// The battle slots the rules use, by their skill's number:
+// `c.skillState[slot::poisoned]`.
+namespace slot {
 // clang-format off
-enum SkillSlot : int {
+enum : int {
   sorrowSongUses         = 6,
   counterReady           = 7,
   satoriReady            = 10,
@@ -47,8 +49,11 @@ enum SkillSlot : int {
   monsterFinalStrikeUsed = 146,
 };
 // clang-format on
+}  // namespace slot
 
 // Combatant indices: 0 to 2 the enemies (0 the leader), 3 to 5 the party.
+// The game's words number both sides from 1: enemy 1 is index 0, party
+// member 1 is index 3.
 inline constexpr int kEnemyLeader = 0;
 inline constexpr int kPartyMember1 = 3;
 inline constexpr int kPartyMember2 = 4;

@@ -15,11 +15,7 @@ constexpr int kExitCode = 1;
 // A report name is relative to the working folder unless it is a full path.
 std::string reportPath(const std::string& folder, const std::string& name) {
   std::string native = nativeName(name);
-  bool absolute = !native.empty() && native[0] == kPathSeparator;
-#if defined(_WIN32)
-  absolute = absolute || (native.size() > 1 && native[1] == ':');
-#endif
-  return absolute ? native : joinPath(folder, name);
+  return isAbsolutePath(native) ? native : joinPath(folder, name);
 }
 
 }  // namespace

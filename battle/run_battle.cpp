@@ -1,8 +1,10 @@
 #include "battle/run_battle.h"
 
 #include "battle/battle_loop.h"
-#include "battle/outcome.h"
-#include "battle/report_output.h"
+#include "battle/battle_setup.h"
+#include "battle/fault_path.h"
+#include "battle/report/report_output.h"
+#include "battle/settlement/outcome.h"
 #include "common/sjis.h"
 #include "common/text_format.h"
 
@@ -16,16 +18,4 @@ std::optional<Outcome> runBattle(BattleState& state, Combatant* combatants, Outp
     runFaultPath(state, fault.code);
     return std::nullopt;
   }
-}
-
-void runFaultPath(BattleState& state, std::uint32_t faultCode) {
-  // The turn's unflushed lines are lost, as the report stops at the fault.
-  state.log.text.clear();
-  state.log.lineCount = 0;
-  writeReport(state, "32999<br>\n");
-  if (!usesFiles(state)) return;
-  if (state.reportFile != nullptr) state.reportFile->close();
-  writeBattleLog(state.workingFolder,
-                 formatText("Code：%X / Skill : %d act : %d tar : %d<br>\n"_sj,
-                            {faultCode, state.actionCode, state.actorIndex, state.targetIndex}));
 }

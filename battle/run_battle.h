@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "battle/battle_state.h"
-#include "battle/outcome.h"
+#include "battle/settlement/outcome.h"
 
 // Fights one battle between the six `combatants` (an array in index order,
 // changed in place). `reportFile` and `summaryFile` are the open report
@@ -12,11 +12,3 @@
 // ended, or nothing when it stopped on a fault.
 std::optional<Outcome> runBattle(BattleState& state, Combatant* combatants, OutputFile* reportFile,
                                  OutputFile* summaryFile, const BattleOptions& options);
-
-// The set-up before the first turn, in the game's order.
-void setUpBattle(BattleState& state, Combatant* combatants, OutputFile* reportFile, OutputFile* summaryFile,
-                 const BattleOptions& options);
-
-// The orderly stop on a fault: the closing line of the report, the fault
-// line in battle.log; nothing is written back.
-void runFaultPath(BattleState& state, std::uint32_t faultCode);

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "common/sjis.h"
-#include "platform/paths.h"
+#include "common/sjis_lead_byte.h"
 
 std::string cp932ToUtf8(std::string_view bytes) {
   static const std::vector<sjis::Cp932Row> byBytes = [] {

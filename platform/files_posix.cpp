@@ -6,6 +6,8 @@
 
 #include "platform/file_open.h"
 #include "platform/files.h"
+#include "platform/files_posix.h"
+#include "platform/paths.h"
 
 namespace {
 
@@ -25,13 +27,6 @@ bool writeAll(int fd, std::string_view bytes) {
     bytes.remove_prefix(static_cast<std::size_t>(written));
   }
   return true;
-}
-
-std::string folderOf(const std::string& path) {
-  std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
 }
 
 }  // namespace
@@ -66,10 +61,13 @@ bool replaceFileAtomically(const std::string& path, std::string_view contents) {
     ::unlink(temporary.c_str());
     return false;
   }
-  int folder = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folder >= 0) {
-    ::fsync(folder);
-    ::close(folder);
-  }
+  syncFolderOf(path);
   return true;
+}
+
+void syncFolderOf(const std::string& path) {
+  int folder = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder < 0) return;
+  ::fsync(folder);
+  ::close(folder);
 }

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 
+#include "platform/files_posix.h"
 #include "platform/move_file.h"
 #include "platform/move_file_posix.h"
 
@@ -24,20 +25,6 @@ bool openSource(const std::string& from, Source& source) {
   source.fd = ::open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
   if (source.fd < 0) return false;
   return ::fstat(source.fd, &source.info) == 0 && S_ISREG(source.info.st_mode);
-}
-
-std::string folderOf(const std::string& path) {
-  std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
-
-void syncFolderOf(const std::string& path) {
-  int folder = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folder < 0) return;
-  ::fsync(folder);
-  ::close(folder);
 }
 
 bool copyAll(int from, int to) {

@@ -4,11 +4,13 @@
 #include <string>
 #include <string_view>
 
-// The platform's folder separator.
+// The platform's folder separator, and every byte that separates folders.
 #if defined(_WIN32)
 inline constexpr char kPathSeparator = '\\';
+inline constexpr std::string_view kPathSeparators = "\\/";
 #else
 inline constexpr char kPathSeparator = '/';
+inline constexpr std::string_view kPathSeparators = "/";
 #endif
 
 // The current directory of the process; empty when it cannot be read.
@@ -22,7 +24,11 @@ std::string nativeName(std::string_view name);
 // folder + separator + name in the platform's form.
 std::string joinPath(std::string_view folder, std::string_view name);
 
-// True when the byte opens a two-byte Shift-JIS character.
-constexpr bool isShiftJisLeadByte(unsigned char byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
+// The folder part of `path`: everything before its last separator; "." when
+// it has none, the root itself for a name in the root.
+std::string folderOf(std::string_view path);
+
+// True when a name in the platform's form (see nativeName) is a full path
+// rather than one relative to the working folder: it starts at the root, or
+// on Windows also names a drive.
+bool isAbsolutePath(std::string_view nativePath);

@@ -1,5 +1,7 @@
 #include "platform/paths.h"
 
+#include "common/sjis_lead_byte.h"
+
 std::string nativeName(std::string_view name) {
   std::string out(name);
   if (kPathSeparator == '\\') return out;
@@ -19,4 +21,10 @@ std::string joinPath(std::string_view folder, std::string_view name) {
   path += kPathSeparator;
   path += nativeName(name);
   return path;
+}
+
+std::string folderOf(std::string_view path) {
+  std::size_t separator = path.find_last_of(kPathSeparators);
+  if (separator == std::string_view::npos) return ".";
+  return std::string(path.substr(0, separator == 0 ? 1 : separator));
 }

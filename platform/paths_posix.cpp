@@ -13,3 +13,5 @@ std::string currentDirectory() {
     buffer.resize(buffer.size() * 2);
   }
 }
+
+bool isAbsolutePath(std::string_view nativePath) { return !nativePath.empty() && nativePath[0] == '/'; }

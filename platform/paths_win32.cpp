@@ -13,3 +13,9 @@ std::string currentDirectory() {
     buffer.resize(length + 1);
   }
 }
+
+bool isAbsolutePath(std::string_view nativePath) {
+  bool fromRoot = !nativePath.empty() && nativePath[0] == '\\';
+  bool onDrive = nativePath.size() > 1 && nativePath[1] == ':';
+  return fromRoot || onDrive;
+}

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/program_search.h"
 
@@ -15,9 +16,7 @@ std::string folderOfRunningProgram() {
     ssize_t got = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
     if (got < 0) return {};
     if (static_cast<std::size_t>(got) < buffer.size()) {
-      std::string path(buffer.data(), static_cast<std::size_t>(got));
-      std::size_t slash = path.rfind('/');
-      return slash == std::string::npos ? std::string() : path.substr(0, slash);
+      return folderOf(std::string_view(buffer.data(), static_cast<std::size_t>(got)));
     }
     buffer.resize(buffer.size() * 2);
   }
@@ -46,6 +45,7 @@ bool startProgramDetached(const std::string& program, const std::string& working
   if (middle == 0) {
     pid_t child = ::fork();
     if (child == 0) {
+      if (!workingFolder.empty() && ::chdir(workingFolder.c_str()) != 0) ::_exit(127);
       ::execv(argv[0], argv);
       ::_exit(127);
     }

@@ -3,17 +3,9 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/program_search.h"
-
-namespace {
-
-std::string folderOf(const std::string& path) {
-  std::size_t slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
-}  // namespace
 
 std::string folderOfRunningProgram() {
   std::vector<char> buffer(MAX_PATH + 1);

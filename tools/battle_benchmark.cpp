@@ -7,7 +7,7 @@
 
 #include "battle/battle_stats.h"
 #include "battle/run_battle.h"
-#include "battle/simulation.h"
+#include "tools/simulation/simulation.h"
 
 namespace {
 

@@ -89,13 +89,20 @@ ReportFigures battleFigures(const std::string& folder, int firstSeed, int battle
 }
 
 TEST(BattleSim, FiguresEqualBattlesReportsSeedBySeed) {
-  const std::string folders[] = {kSample,
-                                 fixtureInput("skills_monsters"),
-                                 fixtureInput("skills_1_to_50_damage"),
-                                 fixtureInput("skills_51_to_100_support"),
-                                 fixtureInput("combat_annihilation"),
-                                 fixtureInput("combat_fault")};
-  for (const std::string& folder : folders) {
+  struct Folder {
+    std::string path;
+    // Some monster skills hit without a header line: the report does not
+    // name their dealer, so only the sums over everybody can be compared.
+    bool headerlessHits;
+  };
+  const Folder folders[] = {{kSample, false},
+                            {fixtureInput("skills_monsters"), true},
+                            {fixtureInput("skills_1_to_50_damage"), false},
+                            {fixtureInput("skills_51_to_100_support"), false},
+                            {fixtureInput("combat_annihilation"), false},
+                            {fixtureInput("combat_fault"), false}};
+  const char* const keys[] = {"damage_dealt", "damage_taken", "knockouts", "fallen", "revived", "items_used"};
+  for (const auto& [folder, headerlessHits] : folders) {
     SCOPED_TRACE(folder);
     ReportFigures want = battleFigures(folder, 1, 12);
     json doc = simJson({"run", folder, "--seed", "1", "--battles", "12", "--threads", "2", "--json"});
@@ -104,16 +111,21 @@ TEST(BattleSim, FiguresEqualBattlesReportsSeedBySeed) {
     }
     std::map<std::string, std::map<std::string, std::int64_t>> got;
     for (const json& row : doc["combatants"]) {
-      for (const char* key :
-           {"damage_dealt", "damage_taken", "knockouts", "fallen", "revived", "items_used"}) {
-        got[row["name"]][key] += row["totals"][key].get<std::int64_t>();
-      }
+      for (const char* key : keys) got[row["name"]][key] += row["totals"][key].get<std::int64_t>();
     }
+    std::map<std::string, std::int64_t> gotSums, wantSums;
     for (auto& [name, figures] : got) {
       for (auto& [key, total] : figures) {
-        if (key == std::string("revived") && want.passiveRevival) continue;
+        gotSums[key] += total;
+        wantSums[key] += want.byName[name][key];
+        if (key == "revived" && want.passiveRevival) continue;
+        if (headerlessHits && (key == "damage_dealt" || key == "knockouts")) continue;
         EXPECT_EQ(total, want.byName[name][key]) << name << " " << key;
       }
+    }
+    for (const char* key : {"damage_dealt", "damage_taken", "knockouts", "fallen"}) {
+      EXPECT_EQ(gotSums[key], wantSums[key] + (key == std::string("damage_dealt") ? want.byName[""][key] : 0))
+          << key;
     }
   }
 }

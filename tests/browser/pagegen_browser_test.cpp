@@ -1,7 +1,6 @@
 // The sample working folder fought by the real battle, whose pagegen writes
 // the status pages; headless Chromium then decodes each page through its
 // Shift_JIS header, and the tests read the text the browser made of it.
-#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "chromium.h"
 #include "common/sjis_decode.h"
 #include "support/fixture_runner.h"
 #include "support/test_folder.h"
@@ -23,38 +23,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string findChromium() {
-  const char* path = std::getenv("PATH");
-  std::istringstream folders(path != nullptr ? path : "");
-  for (std::string folder; std::getline(folders, folder, ':');) {
-    fs::path candidate = fs::path(folder) / "chromium";
-    if (!folder.empty() && ::access(candidate.c_str(), X_OK) == 0) return candidate.string();
-  }
-  return {};
-}
-
-// Runs `argv` with its standard output in `output` and its error output
-// dropped; returns the exit code.
-int runCapturing(const std::vector<std::string>& argv, const std::string& output) {
-  pid_t child = ::fork();
-  if (child == 0) {
-    int out = ::open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    int null = ::open("/dev/null", O_RDWR);
-    if (out < 0 || null < 0) ::_exit(126);
-    ::dup2(null, 0);
-    ::dup2(out, 1);
-    ::dup2(null, 2);
-    std::vector<char*> args;
-    for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
-    args.push_back(nullptr);
-    ::execv(args[0], args.data());
-    ::_exit(127);
-  }
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 // battle starts pagegen without waiting for it, and pagegen writes left.html
 // last: the pages are done once left.html is closed with its last line.
@@ -121,15 +89,10 @@ class PagesInBrowser : public ::testing::Test {
 
   // The page as the browser decoded it, serialised back to HTML (UTF-8).
   static std::string browserDom(const std::string& page) {
-    TestFolder profile, output;
-    std::string dom = output.file("dom.html");
-    int code = runCapturing(
-        {chromium_, "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-         "--disable-background-networking", "--disable-component-update", "--disable-sync",
-         "--user-data-dir=" + profile.path(), "--dump-dom", "file://" + demo_->file(page)},
-        dom);
+    int code = 0;
+    std::string dom = ::browserDom(chromium_, demo_->file(page), code);
     EXPECT_EQ(code, 0) << "chromium on " << page;
-    return readFileBytes(dom);
+    return dom;
   }
 
   // Every line of the page that holds Japanese text, decoded by our own

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Rewrites the screenshots of docs/: runs the sample working folder through
 # the real battle (which starts pagegen) and photographs left.html and the
-# battle report in headless Chromium. Usage: bash tests/browser/take_screenshots.sh
+# battle report in headless Chromium, and the simulator's HTML report of the
+# sweep fixture. Usage: bash tests/browser/take_screenshots.sh
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
 bash tools/setup_machine.sh
 cmake --preset default >/dev/null
-cmake --build --preset default -j 2 --target battle pagegen >/dev/null
+cmake --build --preset default -j 2 --target battle pagegen sim-html >/dev/null
 work=$(mktemp -d)
 profile=$(mktemp -d)
 trap 'rm -rf "$work" "$profile"' EXIT
@@ -27,4 +28,6 @@ shoot() {  # page, picture, width, height
 mkdir -p docs
 shoot left.html left_panel.png 300 620
 shoot "$(sed -n 4p "$work/Bridge.txt" | tr -d '\r')" battle_report.png 640 240
-echo "docs/left_panel.png docs/battle_report.png written"
+"$root/build/default/bin/sim-html" tests/fixtures/sim_html/sweep.json "$work/sweep_report.html"
+shoot sweep_report.html sweep_report.png 800 740
+echo "docs/left_panel.png docs/battle_report.png docs/sweep_report.png written"

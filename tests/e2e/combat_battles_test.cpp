@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 
 #include "support/fixture_runner.h"
 #include "support/test_folder.h"
@@ -22,9 +23,12 @@ const char* const kFixtures[] = {
 };
 // clang-format on
 
-TEST(CombatBattles, FixturesMatch) {
-  for (const char* name : kFixtures) EXPECT_TRUE(runFixture(name)) << name;
-}
+class CombatFixtures : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(CombatFixtures, MatchFixture) { EXPECT_TRUE(runFixture(GetParam())); }
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, CombatFixtures, ::testing::ValuesIn(kFixtures),
+                         [](const auto& info) { return std::string(info.param); });
 
 // A wipe-out in a folder whose path holds "sim" (exactly, case-sensitive)
 // also writes the enemy leader's name to debug.txt.

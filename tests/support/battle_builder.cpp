@@ -1,5 +1,6 @@
 #include "support/battle_builder.h"
 
+#include "battle/battle_setup.h"
 #include "battle/run_battle.h"
 
 Combatant makeCombatant(std::string_view name, std::initializer_list<FieldValue> fields) {

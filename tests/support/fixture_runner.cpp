@@ -96,7 +96,8 @@ int runProgramIn(const std::string& program, const fs::path& folder, std::option
   fs::path fixture = fixturePath(name);
   if (!fs::exists(fixture / "input")) return ::testing::AssertionFailure() << "no fixture " << fixture;
   TestFolder work;
-  for (const auto& [file, bytes] : folderContents(fixture / "input")) {
+  const auto input = folderContents(fixture / "input");
+  for (const auto& [file, bytes] : input) {
     fs::create_directories((fs::path(work.path()) / file).parent_path());
     writeFileBytes(fs::path(work.path()) / file, bytes);
   }
@@ -111,8 +112,14 @@ int runProgramIn(const std::string& program, const fs::path& folder, std::option
     seed = text.substr(0, text.find_first_of("\r\n"));
   }
   int code = runProgramIn(program, work.path(), seed);
-  auto actual = folderContents(work.path());
-  for (auto& [file, bytes] : actual) bytes = normalised(file, bytes);
+  const auto after = folderContents(work.path());
+  // What the run wrote or changed; the input files it left alone are not
+  // kept in the fixture.
+  std::map<std::string, std::string> actual;
+  for (const auto& [file, bytes] : after) {
+    auto before = input.find(file);
+    if (before == input.end() || before->second != bytes) actual[file] = normalised(file, bytes);
+  }
 
   const char* update = std::getenv("UPDATE_FIXTURES");
   if (update != nullptr && std::string(update) == "1") {
@@ -132,10 +139,14 @@ int runProgramIn(const std::string& program, const fs::path& folder, std::option
     }
   }
   for (const auto& [file, bytes] : actual) {
-    if (!expected.count(file)) problems << file << ": not expected\n";
+    if (expected.count(file)) continue;
+    problems << file << (input.count(file) ? ": changed, expected unchanged\n" : ": not expected\n");
+  }
+  for (const auto& [file, bytes] : input) {
+    if (!after.count(file)) problems << file << ": removed\n";
   }
   if (problems.str().empty()) return ::testing::AssertionSuccess();
-  writeFolder(fixture / "actual", actual);
+  writeFolder(fixture / "actual", after);
   return ::testing::AssertionFailure()
          << "fixture " << name << " (actual folder written to " << (fixture / "actual").string() << "):\n"
          << problems.str();

@@ -1,12 +1,15 @@
 // End-to-end runs of the real programs: a fixture is a working folder
-// (tests/fixtures/NAME/input), a seed (tests/fixtures/NAME/seed) and the whole
-// folder as it must be afterwards (tests/fixtures/NAME/expected). The run
-// happens in a temporary copy; every file is compared byte for byte.
+// (tests/fixtures/NAME/input), a seed (tests/fixtures/NAME/seed) and the files
+// the run writes or changes, as they must be afterwards
+// (tests/fixtures/NAME/expected). The run happens in a temporary copy; every
+// expected file is compared byte for byte, and every other input file must be
+// left exactly as it was.
 //
 // On a mismatch the actual folder is written beside the expected one
-// (NAME/actual) and the message shows the first differing lines as UTF-8.
-// With UPDATE_FIXTURES=1 in the environment the expected folder is rewritten
-// from the run instead: review the result before committing it.
+// (NAME/actual, ignored by git) and the message shows the first differing
+// lines as UTF-8. With UPDATE_FIXTURES=1 in the environment the expected
+// folder is rewritten from the run instead, with the files the run wrote or
+// changed: review the result before committing it.
 #pragma once
 
 #include <gtest/gtest.h>

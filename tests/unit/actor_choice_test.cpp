@@ -1,4 +1,4 @@
-#include "battle/actor_choice.h"
+#include "battle/turn/actor_choice.h"
 
 #include <gtest/gtest.h>
 

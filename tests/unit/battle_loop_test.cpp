@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "battle/judgement.h"
 #include "battle/run_battle.h"
+#include "battle/settlement/judgement.h"
 #include "common/sjis_decode.h"
 #include "support/battle_builder.h"
 
@@ -15,11 +15,11 @@ TEST(Judgement, ScoresTermByTermAndNeverBelowZero) {
   BattleState state;
   state.partyStats = {0, 200, 150, 0, 0, 0};
   state.enemyStats = {250, 300, 90, 0, 1, 0};
-  judgementScores(state);
+  updateJudgementScores(state);
   EXPECT_EQ(state.partyScore, 11);  // 7 + 2 + 2
   EXPECT_EQ(state.enemyScore, 3);   // 3 + 0 + 0
   state.enemyStats.hpTotal = -900;
-  judgementScores(state);
+  updateJudgementScores(state);
   EXPECT_EQ(state.enemyScore, 0);
 }
 
@@ -31,7 +31,7 @@ TEST(BattleLoop, EndCheckAndInterimReports) {
   int interim = 0;
   for (int turn = 1; turn < 24; ++turn) {
     std::size_t before = state.memoryReport.size();
-    ASSERT_FALSE(battleIsOver(state)) << turn;
+    ASSERT_FALSE(countActionAndCheckEnd(state)) << turn;
     if (state.memoryReport.size() != before) {
       ++interim;
       EXPECT_EQ(turn % 4, 0);
@@ -41,7 +41,7 @@ TEST(BattleLoop, EndCheckAndInterimReports) {
     }
   }
   EXPECT_EQ(interim, 5);
-  EXPECT_TRUE(battleIsOver(state));  // turn 24 reaches the limit
+  EXPECT_TRUE(countActionAndCheckEnd(state));  // turn 24 reaches the limit
 }
 
 TEST(BattleLoop, PartyMembersOneAndTwoDownEndTheBattle) {
@@ -49,7 +49,7 @@ TEST(BattleLoop, PartyMembersOneAndTwoDownEndTheBattle) {
   battle.combatants[0] = makeCombatant("e", {{kHp, 10}});
   battle.combatants[5] = makeCombatant("p3", {{kHp, 10}});
   BattleState& state = battle.setUp();
-  EXPECT_TRUE(battleIsOver(state));
+  EXPECT_TRUE(countActionAndCheckEnd(state));
   EXPECT_EQ(state.actionCount, 0);
 }
 
@@ -58,7 +58,7 @@ TEST(BattleLoop, NoNamedCombatantFaultsAtTheFirstEndCheck) {
   battle.combatants[0] = makeCombatant("", {{kHp, 10}});
   battle.combatants[3] = makeCombatant("", {{kHp, 10}});
   BattleState& state = battle.setUp();
-  EXPECT_THROW(battleIsOver(state), ArithmeticFault);
+  EXPECT_THROW(countActionAndCheckEnd(state), ArithmeticFault);
 }
 
 BattleOptions memoryOptions() {

@@ -1,9 +1,12 @@
 // Bridge.txt, the battle set-up and the report machinery.
 #include <gtest/gtest.h>
 
+#include "battle/battle_setup.h"
 #include "battle/bridge_file.h"
-#include "battle/report_output.h"
+#include "battle/fault_path.h"
+#include "battle/report/report_output.h"
 #include "battle/run_battle.h"
+#include "battle/settlement/summary_page.h"
 #include "common/sjis.h"
 #include "support/battle_builder.h"
 #include "support/test_folder.h"

@@ -1,4 +1,4 @@
-#include "battle/growth.h"
+#include "battle/settlement/growth.h"
 
 #include <gtest/gtest.h>
 

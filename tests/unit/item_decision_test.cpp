@@ -1,8 +1,8 @@
-#include "battle/item_decision.h"
+#include "battle/turn/item_decision.h"
 
 #include <gtest/gtest.h>
 
-#include "battle/action_code.h"
+#include "battle/turn/action_code.h"
 #include "support/battle_builder.h"
 
 namespace {
@@ -20,23 +20,23 @@ struct Case {
 
 // clang-format off
 const Case kCases[] = {
-    {"weak self before weak ally elixir", 3, 0, 20, 100, 1, 1, 0, {35, 10},  ElixirSelf,     4},
-    {"half HP is not below half",         3, 0, 50, 100, 1, 0, 0, {100, 100}, NormalAttack,  0},
-    {"policy 0 bottle at 45 %",           3, 0, 45, 100, 1, 0, 0, {100, 100}, LifeBottleSelf, 0},
-    {"magic bottle replaces the heal",    3, 0, 45, 39,  1, 0, 1, {100, 100}, MagicBottle,   0},
-    {"MP at the threshold keeps the heal",3, 0, 45, 40,  1, 0, 1, {100, 100}, LifeBottleSelf, 0},
-    {"healthy enemy keeps its MP low",    0, 0, 100, 0,  1, 1, 1, {10, 10},  NormalAttack,   0},
-    {"healthy member refills for an ally",4, 0, 100, 0,  1, 0, 1, {100, 10}, MagicBottle,    0},
-    {"ally helped before self",           4, 0, 45, 100, 1, 0, 0, {100, 49}, LifeBottleAlly, 3},
-    {"weak ally gets the elixir",         5, 0, 100, 100,1, 1, 0, {20, 10},  ElixirAlly,     3},
-    {"a fallen ally is passed over",      3, 0, 100, 100,1, 1, 0, {0, 10},   ElixirAlly,     5},
-    {"policy 1 at 39 %",                  3, 1, 39, 100, 1, 0, 0, {100, 100}, LifeBottleSelf, 0},
-    {"policy 1 at 40 %",                  3, 1, 40, 100, 1, 0, 0, {100, 100}, NormalAttack,  0},
-    {"policy 2 at 29 %, MP at 19 %",      3, 2, 29, 19,  1, 0, 1, {100, 100}, MagicBottle,   0},
-    {"policy 2 at 30 %",                  3, 2, 30, 100, 1, 1, 1, {100, 100}, NormalAttack,  0},
-    {"policy 3 never uses an item",       3, 3, 1,  0,   9, 9, 9, {1, 1},    NormalAttack,   0},
-    {"no life bottle, no elixir",         3, 0, 1,  100, 0, 9, 9, {1, 1},    NormalAttack,   0},
-    {"enemy elixir on itself",            1, 0, 20, 100, 1, 1, 0, {1, 1},    ElixirSelf,     0},
+    {"weak self before weak ally elixir",  3, 0,  20, 100, 1, 1, 0, {35, 10},   action::elixirSelf,     4},
+    {"half HP is not below half",          3, 0,  50, 100, 1, 0, 0, {100, 100}, action::normalAttack,   0},
+    {"policy 0 bottle at 45 %",            3, 0,  45, 100, 1, 0, 0, {100, 100}, action::lifeBottleSelf, 0},
+    {"magic bottle replaces the heal",     3, 0,  45,  39, 1, 0, 1, {100, 100}, action::magicBottle,    0},
+    {"MP at the threshold keeps the heal", 3, 0,  45,  40, 1, 0, 1, {100, 100}, action::lifeBottleSelf, 0},
+    {"healthy enemy keeps its MP low",     0, 0, 100,   0, 1, 1, 1, {10, 10},   action::normalAttack,   0},
+    {"healthy member refills for an ally", 4, 0, 100,   0, 1, 0, 1, {100, 10},  action::magicBottle,    0},
+    {"ally helped before self",            4, 0,  45, 100, 1, 0, 0, {100, 49},  action::lifeBottleAlly, 3},
+    {"weak ally gets the elixir",          5, 0, 100, 100, 1, 1, 0, {20, 10},   action::elixirAlly,     3},
+    {"a fallen ally is passed over",       3, 0, 100, 100, 1, 1, 0, {0, 10},    action::elixirAlly,     5},
+    {"policy 1 at 39 %",                   3, 1,  39, 100, 1, 0, 0, {100, 100}, action::lifeBottleSelf, 0},
+    {"policy 1 at 40 %",                   3, 1,  40, 100, 1, 0, 0, {100, 100}, action::normalAttack,   0},
+    {"policy 2 at 29 %, MP at 19 %",       3, 2,  29,  19, 1, 0, 1, {100, 100}, action::magicBottle,    0},
+    {"policy 2 at 30 %",                   3, 2,  30, 100, 1, 1, 1, {100, 100}, action::normalAttack,   0},
+    {"policy 3 never uses an item",        3, 3,   1,   0, 9, 9, 9, {1, 1},     action::normalAttack,   0},
+    {"no life bottle, no elixir",          3, 0,   1, 100, 0, 9, 9, {1, 1},     action::normalAttack,   0},
+    {"enemy elixir on itself",             1, 0,  20, 100, 1, 1, 0, {1, 1},     action::elixirSelf,     0},
 };
 // clang-format on
 
@@ -59,11 +59,11 @@ TEST(ItemDecision, PolicyStocksAndAllies) {
     }
     BattleState& state = battle.setUp();
     state.actorIndex = c.actor;
-    state.actionCode = NormalAttack;
+    state.actionCode = action::normalAttack;
     std::uint32_t before = state.rng.draws;
     decideItemUse(state);
     EXPECT_EQ(state.actionCode, c.code) << c.what;
-    if (c.code == LifeBottleAlly || c.code == ElixirAlly) {
+    if (c.code == action::lifeBottleAlly || c.code == action::elixirAlly) {
       EXPECT_EQ(state.itemAlly, c.itemAlly) << c.what;
     }
     EXPECT_EQ(state.rng.draws, before) << c.what;

@@ -1,10 +1,10 @@
-#include "battle/outcome.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "battle/write_back.h"
+#include "battle/settlement/outcome.h"
+#include "battle/settlement/summary_page.h"
+#include "battle/settlement/write_back.h"
 #include "common/sjis.h"
 #include "common/sjis_decode.h"
 #include "support/battle_builder.h"

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "battle/skill_catalogue.h"
+#include "battle/skills/skill_catalogue.h"
 #include "common/sjis.h"
 #include "pagegen/page_tables.h"
 #include "pagegen/status_pages.h"

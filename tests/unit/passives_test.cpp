@@ -1,6 +1,6 @@
 // Passive skills: the changes at battle start, the revival by the target's
 // オートガード and the actor's own passive after each action.
-#include "battle/passives.h"
+#include "battle/skills/passives.h"
 #include "skill_test_kit.h"
 
 namespace {
@@ -198,7 +198,7 @@ TEST(AfterActionPassives, BraveHeartComparesHpWithThreeTenthsOfMpOncePerBattle) 
     applyAfterActionPassives(*b.state, 3, 0);
     EXPECT_EQ(b[3].n[kAttack], c.fires ? 200 : 100) << c.hp.v;
     EXPECT_EQ(b.text(), c.fires ? "★　　ブレイブハート発動！<br>\n" : "");
-    EXPECT_EQ(b[3].skillState[braveHeartUsed], c.fires ? 1 : 0);
+    EXPECT_EQ(b[3].skillState[slot::braveHeartUsed], c.fires ? 1 : 0);
   }
 }
 
@@ -228,13 +228,13 @@ TEST(AfterActionPassives, PrescriptionCuresPoisonAndParalysisWithoutADraw) {
        {std::tuple{1, 0, true}, {0, 1, true}, {3, 0, false}, {0, 0, false}, {1, 1, true}}) {
     SkillBattle b;
     withPassive(b, 3, 119);
-    b[3].skillState[poisoned] = poison;
-    b[3].skillState[paralysed] = paralysis;
+    b[3].skillState[slot::poisoned] = poison;
+    b[3].skillState[slot::paralysed] = paralysis;
     applyAfterActionPassives(*b.state, 3, 0);
     EXPECT_EQ(b.text(), cures ? "★　　処方箋発動！<br>\n　　　状態異常が回復<br>\n" : "");
     if (cures) {
-      EXPECT_EQ(b[3].skillState[poisoned], 0);
-      EXPECT_EQ(b[3].skillState[paralysed], 0);
+      EXPECT_EQ(b[3].skillState[slot::poisoned], 0);
+      EXPECT_EQ(b[3].skillState[slot::paralysed], 0);
     }
     EXPECT_EQ(b.draws(), 0u);
   }
@@ -244,9 +244,9 @@ TEST(AfterActionPassives, TheActorsPassiveRunsAlsoWhenItHasFallen) {
   SkillBattle b;
   withPassive(b, 3, 119);
   b[3].n[kHp] = -5;
-  b[3].skillState[poisoned] = 1;
+  b[3].skillState[slot::poisoned] = 1;
   applyAfterActionPassives(*b.state, 3, 0);
-  EXPECT_EQ(b[3].skillState[poisoned], 0);
+  EXPECT_EQ(b[3].skillState[slot::poisoned], 0);
 }
 
 // The revival comes first, then the actor's own passive.

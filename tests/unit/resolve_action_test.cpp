@@ -1,17 +1,26 @@
-#include "battle/resolve_action.h"
+#include "battle/turn/resolve_action.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "battle/action_code.h"
+#include "battle/turn/action_code.h"
 #include "common/sjis.h"
 #include "common/sjis_decode.h"
 #include "support/battle_builder.h"
 #include "wanted_draws.h"
 
 namespace {
+
+// The turn's values as the loop leaves them, then the resolution.
+void resolve(BattleState& state, int actor, int target, Int code, Int level) {
+  state.actorIndex = actor;
+  state.targetIndex = target;
+  state.actionCode = code;
+  state.skillLevel = level;
+  resolveAction(state);
+}
 
 std::vector<std::string> linesOf(const BattleState& state) {
   std::vector<std::string> lines;
@@ -41,12 +50,12 @@ struct Duel {
 
 TEST(ResolveAction, CounterSatoriAndAngelRunInTheirOrder) {
   Duel duel;
-  duel.a().skillState[paralysed] = 1;
-  duel.b().skillState[counterReady] = 1;
-  duel.a().skillState[satoriReady] = 1;
-  duel.a().skillState[angelCharges] = 1;
+  duel.a().skillState[slot::paralysed] = 1;
+  duel.b().skillState[slot::counterReady] = 1;
+  duel.a().skillState[slot::satoriReady] = 1;
+  duel.a().skillState[slot::angelCharges] = 1;
   forceDraws(duel.state->rng, {{100, 50}, {100, 50}});  // hit check, no critical hit
-  resolveAction(*duel.state, 3, 0, NormalAttack, 0);
+  resolve(*duel.state, 3, 0, action::normalAttack, 0);
 
   // B counters the paralysed A, A's さとり shows, A's 天子光臨 turns B's
   // counter-attack back onto B.
@@ -62,22 +71,22 @@ TEST(ResolveAction, CounterSatoriAndAngelRunInTheirOrder) {
   EXPECT_NE(lines[expected.size()].find("Bは"), std::string::npos);
   EXPECT_EQ(duel.state->actorIndex, 0);
   EXPECT_EQ(duel.state->targetIndex, 0);
-  EXPECT_EQ(duel.a().skillState[paralysed], 0);
-  EXPECT_EQ(duel.b().skillState[counterReady], 0);
-  EXPECT_EQ(duel.a().skillState[satoriReady], 0);
-  EXPECT_EQ(duel.a().skillState[angelCharges], 0);
+  EXPECT_EQ(duel.a().skillState[slot::paralysed], 0);
+  EXPECT_EQ(duel.b().skillState[slot::counterReady], 0);
+  EXPECT_EQ(duel.a().skillState[slot::satoriReady], 0);
+  EXPECT_EQ(duel.a().skillState[slot::angelCharges], 0);
   EXPECT_LT(duel.b().n[kHp], 500);
   EXPECT_EQ(duel.a().n[kHp], 500);
 }
 
 TEST(ResolveAction, ACounterAttackCanMiss) {
   Duel duel;
-  duel.b().skillState[counterReady] = 1;
+  duel.b().skillState[slot::counterReady] = 1;
   duel.b().n[kHitRate] = 0;
   duel.a().n[kEvasion] = 1;  // margin -1: never hits
-  resolveAction(*duel.state, 3, 0, 5, 1);
-  EXPECT_EQ(duel.state->actionCode, Miss);
-  EXPECT_EQ(duel.state->replacedAction, NormalAttack);
+  resolve(*duel.state, 3, 0, 5, 1);
+  EXPECT_EQ(duel.state->actionCode, action::miss);
+  EXPECT_EQ(duel.state->replacedAction, action::normalAttack);
   EXPECT_EQ(duel.a().n[kMp], 50);
 }
 
@@ -93,14 +102,15 @@ TEST(ResolveAction, HitMarginBounds) {
     duel.a().n[kHitRate] = c.hitRate;
     duel.b().n[kEvasion] = c.evasion;
     forceDraws(duel.state->rng, {{100, c.draw}});
-    resolveAction(*duel.state, 3, 0, 5, 1);
-    EXPECT_EQ(duel.state->actionCode == Miss, !c.hits) << c.hitRate << " " << c.evasion << " " << c.draw;
+    resolve(*duel.state, 3, 0, 5, 1);
+    EXPECT_EQ(duel.state->actionCode == action::miss, !c.hits)
+        << c.hitRate << " " << c.evasion << " " << c.draw;
   }
 }
 
 TEST(ResolveAction, ASkillThatRunsCountsNamesAndPays) {
   Duel duel;
-  resolveAction(*duel.state, 3, 0, 42, 1);  // ソードブレイク has no effect
+  resolve(*duel.state, 3, 0, 42, 1);  // ソードブレイク has no effect
   EXPECT_EQ(duel.state->actionCode, 42);
   EXPECT_EQ(duel.a().n[kMp], 48);
   EXPECT_EQ(duel.state->partyStats.skillActivations, 1);
@@ -112,7 +122,7 @@ TEST(ResolveAction, AMissNamesTheReplacedSkillAndCostsNothing) {
   Duel duel;
   duel.state->lastActionName = "x";
   duel.b().n[kEvasion] = 500;
-  resolveAction(*duel.state, 3, 0, 5, 1);
+  resolve(*duel.state, 3, 0, 5, 1);
   EXPECT_EQ(duel.state->replacedAction, 5);
   EXPECT_EQ(duel.a().n[kMp], 50);
   EXPECT_EQ(duel.state->lastActionName, "x");
@@ -128,8 +138,8 @@ TEST(ResolveAction, SkillCancelHitsLikeANormalAttackForTheOtherSide) {
   duel.b().n[kPassive] = 109;
   duel.b().n[kDefence] = 10;
   forceDraws(duel.state->rng, {{100, 0}, {100, 19}, {-1, -1}});
-  resolveAction(*duel.state, 3, 0, 5, 1);
-  EXPECT_EQ(duel.state->actionCode, SkillCancelled);
+  resolve(*duel.state, 3, 0, 5, 1);
+  EXPECT_EQ(duel.state->actionCode, action::skillCancelled);
   EXPECT_EQ(duel.state->enemyStats.skillActivations, 1);
   EXPECT_EQ(duel.state->partyStats.skillActivations, 0);
   EXPECT_EQ(duel.a().n[kMp], 50);
@@ -147,10 +157,10 @@ TEST(ResolveAction, TargetPassiveDrawsOnlyWhenItApplies) {
   // clang-format off
   struct Case { int passive; int code; bool misses; unsigned draws; };
   const Case cases[] = {
-      {109, NormalAttack, true,  1},  // the hit check; a normal attack is no skill
+      {109, action::normalAttack, true,  1},  // the hit check; a normal attack is no skill
       {109, 42,           false, 2},  // 42 is a skill without an effect
       {109, 42,           true,  1},  // a missed skill is no skill any more
-      {114, NormalAttack, true,  2},
+      {114, action::normalAttack, true,  2},
       {111, 42,           false, 2},
       {0,   42,           false, 1},
   };
@@ -159,21 +169,21 @@ TEST(ResolveAction, TargetPassiveDrawsOnlyWhenItApplies) {
     Duel duel;
     duel.b().n[kPassive] = c.passive;
     if (c.misses) duel.b().n[kEvasion] = 500;  // the miss itself draws nothing
-    resolveAction(*duel.state, 3, 0, c.code, 1);
+    resolve(*duel.state, 3, 0, c.code, 1);
     EXPECT_EQ(duel.state->rng.draws, c.draws) << c.passive << " " << c.code;
   }
 }
 
 TEST(ResolveAction, AReactionCountsForTheSideOppositeTheActorAfterTheAngel) {
   Duel duel;
-  duel.b().skillState[angelCharges] = 3;
+  duel.b().skillState[slot::angelCharges] = 3;
   duel.a().n[kPassive] = 111;  // A is now its own target and evades itself
   forceDraws(duel.state->rng, {{100, 0}, {100, 5}});
-  resolveAction(*duel.state, 3, 0, NormalAttack, 0);
-  EXPECT_EQ(duel.state->actionCode, Evaded);
+  resolve(*duel.state, 3, 0, action::normalAttack, 0);
+  EXPECT_EQ(duel.state->actionCode, action::evaded);
   EXPECT_EQ(duel.state->targetIndex, 3);
   EXPECT_EQ(duel.state->enemyStats.skillActivations, 1);
-  EXPECT_EQ(duel.b().skillState[angelCharges], 2);
+  EXPECT_EQ(duel.b().skillState[slot::angelCharges], 2);
   EXPECT_EQ(linesOf(*duel.state).back(), "★　　Aは身をかわした！<br>");
 }
 
@@ -182,8 +192,8 @@ TEST(ResolveAction, ADeflectionVoidsAnItemUse) {
   duel.a() = makeCombatant("A", {{kHp, 10}, {kMaxHp, 500}, {kHitRate, 200}, {kLifeBottles, 1}});
   duel.b().n[kPassive] = 114;
   forceDraws(duel.state->rng, {{100, 0}, {100, 0}});
-  resolveAction(*duel.state, 3, 0, NormalAttack, 0);
-  EXPECT_EQ(duel.state->actionCode, Deflected);
+  resolve(*duel.state, 3, 0, action::normalAttack, 0);
+  EXPECT_EQ(duel.state->actionCode, action::deflected);
   EXPECT_EQ(duel.a().n[kLifeBottles], 1);
   EXPECT_EQ(duel.a().n[kHp], 10);
 }
@@ -193,8 +203,8 @@ TEST(ResolveAction, AnItemReplacesAMissAndTakesTheStock) {
   duel.a() = makeCombatant("A", {{kHp, 40}, {kMaxHp, 100}, {kLifeBottles, 2}, {kElixirs, 1}});
   duel.battle.combatants[4] = makeCombatant("C", {{kHp, 20}, {kMaxHp, 100}});
   duel.battle.combatants[5] = makeCombatant("D", {{kHp, 0}, {kMaxHp, 100}});
-  resolveAction(*duel.state, 3, 0, 5, 1);  // hit check fails, the item still comes
-  EXPECT_EQ(duel.state->actionCode, ElixirAlly);
+  resolve(*duel.state, 3, 0, 5, 1);  // hit check fails, the item still comes
+  EXPECT_EQ(duel.state->actionCode, action::elixirAlly);
   EXPECT_EQ(duel.battle.combatants[4].n[kHp], 90);
   EXPECT_EQ(duel.a().n[kElixirs], 0);
   EXPECT_EQ(duel.a().n[kLifeBottles], 2);
@@ -206,7 +216,7 @@ TEST(ResolveAction, NormalAttackIsCappedAndCriticalUsesMoreAttack) {
   duel.b().n[kHp] = 3;
   duel.a().n[kAttack] = 1000;
   forceDraws(duel.state->rng, {{100, 0}, {100, 4}});
-  resolveAction(*duel.state, 3, 0, NormalAttack, 0);
+  resolve(*duel.state, 3, 0, action::normalAttack, 0);
   EXPECT_EQ(duel.b().n[kHp], 0);
   std::vector<std::string> lines = linesOf(*duel.state);
   ASSERT_EQ(lines.size(), 4u);

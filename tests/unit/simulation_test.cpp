@@ -1,6 +1,6 @@
 // Battles in memory: the same seeds give the same battles whatever the sink
 // and however many threads fight them, and no file is touched.
-#include "battle/simulation.h"
+#include "tools/simulation/simulation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "battle/skill_choice.h"
+#include "battle/skills/skill_choice.h"
 
 #include <gtest/gtest.h>
 
@@ -64,9 +64,9 @@ TEST(SkillChoice, BonusAndBoostLowerTheRolls) {
   EXPECT_EQ(bonus.choose(50, 20, 100), 44);
   // Boost 1: a roll of 44 survives rate 25 (44 - 20 < 25); the boost is used up.
   Choice boost({{kHp, 10}, {kMp, 50}, {kSkill1, 1}});
-  boost.actor().skillState[skillRateBoost] = 1;
+  boost.actor().skillState[slot::skillRateBoost] = 1;
   EXPECT_EQ(boost.choose(44, 100, 100), 1);
-  EXPECT_EQ(boost.actor().skillState[skillRateBoost], 0);
+  EXPECT_EQ(boost.actor().skillState[slot::skillRateBoost], 0);
   EXPECT_EQ(boost.choose(44, 100, 100), 0);
 }
 
@@ -88,19 +88,19 @@ TEST(SkillChoice, GatesAtTheirThresholds) {
   // clang-format off
   struct Case { int skill; int hp; int maxHp; int slot; int mark; int rings; bool blocked; };
   const Case cases[] = {
-      {  6, 10, 100, sorrowSongUses, 2, 0, false}, {  6, 10, 100, sorrowSongUses, 3, 0, true},
-      { 19, 10, 100, damageField,    1, 0, false}, { 19, 10, 100, damageField,    2, 0, true},
-      { 23, 10, 100, poisoned,       1, 0, false}, { 23, 10, 100, poisoned,       3, 0, true},
+      {  6, 10, 100, slot::sorrowSongUses, 2, 0, false}, {  6, 10, 100, slot::sorrowSongUses, 3, 0, true},
+      { 19, 10, 100, slot::damageField,    1, 0, false}, { 19, 10, 100, slot::damageField,    2, 0, true},
+      { 23, 10, 100, slot::poisoned,       1, 0, false}, { 23, 10, 100, slot::poisoned,       3, 0, true},
       { 27, 50, 101, 0,              0, 0, false}, { 27, 51, 101, 0,              0, 0, true},
-      { 40, 10, 100, windBarrierUsed,1, 0, true},  { 44,  2, 100, 0,              0, 0, false},
+      { 40, 10, 100, slot::windBarrierUsed,1, 0, true},  { 44,  2, 100, 0,              0, 0, false},
       { 44,  1, 100, 0,              0, 0, true},  { 63, 51, 100, 0,              0, 0, true},
       { 71, 40, 100, 0,              0, 0, false}, { 71, 41, 100, 0,              0, 0, true},
       { 94, 25, 100, 0,              0, 0, false}, { 94, 26, 100, 0,              0, 0, true},
-      { 94, 10, 100, finalStrikeUsed,1, 0, true},  { 97, 30, 100, 0,              0, 0, false},
+      { 94, 10, 100, slot::finalStrikeUsed,1, 0, true},  { 97, 30, 100, 0,              0, 0, false},
       { 97, 31, 100, 0,              0, 0, true},  {143, 70, 100, 0,              0, 0, false},
-      {143, 69, 100, 0,              0, 0, true},  {143, 90, 100, holyWindUses,   3, 0, true},
-      {144, 10, 100, judgementUses,  1, 0, false}, {144, 10, 100, judgementUses,  2, 0, true},
-      {146, 10, 100, 0,              0, 1, true},  {146, 10, 100, monsterFinalStrikeUsed, 1, 0, true},
+      {143, 69, 100, 0,              0, 0, true},  {143, 90, 100, slot::holyWindUses,   3, 0, true},
+      {144, 10, 100, slot::judgementUses,  1, 0, false}, {144, 10, 100, slot::judgementUses,  2, 0, true},
+      {146, 10, 100, 0,              0, 1, true},  {146, 10, 100, slot::monsterFinalStrikeUsed, 1, 0, true},
       {146, 10, 100, 0,              0, 0, false}, {  1,  1, 100, 0,              0, 9, false},
   };
   // clang-format on

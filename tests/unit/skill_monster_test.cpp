@@ -103,8 +103,8 @@ TEST(MonsterSkills, SouthernCrossNeedsAllThreeEnemiesAndFiresOncePerBattle) {
   damage += b.roll(30, 20, kLevel);
   EXPECT_EQ(b.text(), damageLine("Hero", damage));
   EXPECT_EQ(b.cues(), std::vector<std::string>{});
-  EXPECT_EQ(b[0].skillState[southernCrossUsed], 1);
-  EXPECT_EQ(b[1].skillState[southernCrossUsed], 0);
+  EXPECT_EQ(b[0].skillState[slot::southernCrossUsed], 1);
+  EXPECT_EQ(b[1].skillState[slot::southernCrossUsed], 0);
 
   b.state->log.text.clear();
   b.use(141, 2, 3, kLevel);
@@ -126,7 +126,7 @@ TEST(MonsterSkills, HolyWindTakesSixtyEightPercentOfMaximumHpUncapped) {
   b.use(143, 0, 3, kLevel);
   EXPECT_EQ(b[3].n[kHp], -18);
   EXPECT_EQ(b.text(), enemyHeader("Orc", "ホーリーウィンド") + damageLine("Hero", 68) + memberDown("Hero"));
-  EXPECT_EQ(b[0].skillState[holyWindUses], 1);
+  EXPECT_EQ(b[0].skillState[slot::holyWindUses], 1);
 }
 
 // No member is left below 5 HP; a member below 5 is lifted to it.
@@ -146,7 +146,7 @@ TEST(MonsterSkills, JudgementFloorsEveryMemberAtFiveHp) {
   EXPECT_EQ(b[5].n[kHp], 300 - monk);
   EXPECT_EQ(b.text(),
             enemyHeader("Orc", "ジャッジメント") + damageLine("Hero", -2) + damageLine("Monk", monk));
-  EXPECT_EQ(b[0].skillState[judgementUses], 1);
+  EXPECT_EQ(b[0].skillState[slot::judgementUses], 1);
 
   SkillBattle weak;
   ready(weak);
@@ -172,7 +172,7 @@ TEST(MonsterSkills, FinalStrikeUsesTheTurnTargetsDefencesForEveryMember) {
   EXPECT_EQ(b.text(), damageLine("Hero", 50) + memberDown("Hero") + damageLine("Sage", sage) +
                           damageLine("Monk", monk));
   EXPECT_EQ(b[0].n[kHp], 1);
-  EXPECT_EQ(b[0].skillState[monsterFinalStrikeUsed], 1);
+  EXPECT_EQ(b[0].skillState[slot::monsterFinalStrikeUsed], 1);
 }
 
 TEST(MonsterSkills, CombatantOneIsIndexOne) {
@@ -211,7 +211,7 @@ TEST(MonsterSkills, TargetEffects) {
   b.use(128, 0, 3, kLevel);
   b.use(129, 0, 3, kLevel);
   EXPECT_EQ(b[3].n[kSpeed], -1);
-  EXPECT_EQ(b[3].skillState[paralysed], 1);
+  EXPECT_EQ(b[3].skillState[slot::paralysed], 1);
   EXPECT_EQ(b[3].n[kMagicDefence], 33);
   EXPECT_EQ(b[3].n[kMp], 0);
   EXPECT_TRUE(b.text().ends_with("　　　HeroのMP捨ててやれ・・・！<br>\n"));
@@ -243,7 +243,7 @@ TEST(MonsterSkills, InkAndForceShieldActOnTheLivingOpponents) {
   EXPECT_EQ(b[3].n[kHitRate], 86);
   EXPECT_EQ(b[4].n[kHitRate], 95);
   EXPECT_EQ(b[3].n[kAttack], 110);
-  EXPECT_EQ(b[0].skillState[inkUsed], 1);
+  EXPECT_EQ(b[0].skillState[slot::inkUsed], 1);
 }
 
 }  // namespace

@@ -308,7 +308,7 @@ TEST(SweepSkills, FullSalvoAddsTwentyAndMarksItsUser) {
   b.use(55, 3, 0, kLevel);
   Int orc = b.roll(200, 20, kLevel) + 20;
   EXPECT_EQ(b[0].n[kHp], 1000 - orc);
-  EXPECT_EQ(b[3].skillState[fullSalvoUsed], 1);
+  EXPECT_EQ(b[3].skillState[slot::fullSalvoUsed], 1);
 }
 
 TEST(SweepSkills, CrystalArrowRollsAtLevelFourWhateverTheSkillLevel) {

@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "battle/damage_roll.h"
-#include "battle/skill_catalogue.h"
-#include "battle/skill_effects.h"
-#include "battle/skill_helpers.h"
+#include "battle/skills/skill_catalogue.h"
+#include "battle/skills/skill_effects.h"
+#include "battle/skills/skill_helpers.h"
+#include "battle/turn/damage_roll.h"
 #include "common/sjis_decode.h"
 #include "support/battle_builder.h"
 
@@ -39,7 +39,7 @@ struct SkillBattle {
   }
 
   // The next roll the rule must make, and a plain draw.
-  Int roll(Int a, Int b, Int c = 0) { return damageRoll(*oracle, a, b, c); }
+  Int roll(Int attack, Int defence, Int level = 0) { return damageRoll(*oracle, attack, defence, level); }
   Int below(Int n) { return randomBelow(*oracle, n); }
 
   std::string text() const { return cp932ToUtf8(state->log.text); }

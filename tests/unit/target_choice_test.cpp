@@ -1,4 +1,4 @@
-#include "battle/target_choice.h"
+#include "battle/turn/target_choice.h"
 
 #include <gtest/gtest.h>
 

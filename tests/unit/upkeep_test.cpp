@@ -1,8 +1,8 @@
-#include "battle/upkeep.h"
+#include "battle/turn/upkeep.h"
 
 #include <gtest/gtest.h>
 
-#include "battle/phoenix_rings.h"
+#include "battle/turn/phoenix_rings.h"
 #include "common/sjis_decode.h"
 #include "support/battle_builder.h"
 #include "wanted_draws.h"
@@ -22,7 +22,7 @@ TEST(Upkeep, PoisonTruncatesTowardZero) {
     TestBattle battle;
     battle.combatants[3] = makeCombatant("A", {{kHp, c.hp}});
     BattleState& state = battle.setUp();
-    battle.combatants[3].skillState[poisoned] = 1;
+    battle.combatants[3].skillState[slot::poisoned] = 1;
     runUpkeep(state, 3);
     EXPECT_EQ(battle.combatants[3].n[kHp], c.after);
     EXPECT_EQ(cp932ToUtf8(state.log.text), c.line);
@@ -35,11 +35,11 @@ TEST(Upkeep, FieldsThenTheMineWhichStaysSet) {
   battle.combatants[3] = makeCombatant("A", {{kHp, 500}});
   BattleState& state = battle.setUp();
   Combatant& a = battle.combatants[3];
-  a.skillState[poisoned] = 3;  // the caster of 毒霧 is not poisoned
-  a.skillState[damageField] = 1;
-  a.skillState[forceField] = 2;
-  a.skillState[divineDomain] = 1;
-  a.skillState[landmine] = 1;
+  a.skillState[slot::poisoned] = 3;  // the caster of 毒霧 is not poisoned
+  a.skillState[slot::damageField] = 1;
+  a.skillState[slot::forceField] = 2;
+  a.skillState[slot::divineDomain] = 1;
+  a.skillState[slot::landmine] = 1;
   forceDraws(state.rng, {{10, 2}, {10, 3}});
   runUpkeep(state, 3);
   EXPECT_EQ(a.n[kHp], 500 - 10 - 80 - 50);

@@ -5,6 +5,8 @@
 #include <iostream>
 #include <thread>
 
+#include "tools/sim_html/html_report.h"
+
 CommonPlan commonPlan(const SimOptions& options, std::size_t maxFolders) {
   CommonPlan plan;
   if (options.folders.size() > maxFolders) {
@@ -61,8 +63,11 @@ RunInfo runInfo(const SimFolder& folder, int threads, double seconds) {
 
 void writeHtmlIfAsked(const std::string& path, const nlohmann::json& doc) {
   if (path.empty()) return;
-  (void)doc;
-  throw UsageError("--html: the HTML report is not built into this battle-sim yet");
+  const std::string page = renderHtmlReport(doc);
+  std::ofstream out(path, std::ios::binary);
+  out << page;
+  out.close();
+  if (!out) throw UsageError("--html: cannot write '" + path + "'");
 }
 
 void printJson(const nlohmann::json& doc) { std::cout << doc.dump(2) << "\n"; }

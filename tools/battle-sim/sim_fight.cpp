@@ -92,8 +92,7 @@ BattleMark fightOneBattle(BattleState& state, Combatant* combatants, const Comba
   BattleOptions options;
   options.sink = ReportSink::Discard;
   options.seed = seed;
-  // TODO engine: options.stats = &stats;
-  stats = {};
+  options.stats = &stats;
   std::optional<Outcome> outcome = runBattle(state, combatants, nullptr, nullptr, options);
   party = partyChange(state, match, outcome.has_value());
   return markOf(outcome, stats);

@@ -4,20 +4,9 @@
 
 #include "battle/bridge_file.h"
 #include "battle/combatant_files.h"
-#include "battle/simulation.h"
 #include "common/sjis_decode.h"
 #include "platform/paths.h"
-
-namespace {
-
-// TODO engine: the entry's own naming of the six files.
-std::string combatantFileName(const BridgeFile& bridge, int index) {
-  if (index >= kPartyMember1) return kPartyFiles[index - kPartyMember1];
-  const std::string& line = bridge.lines[index];
-  return line.substr(0, line.empty() ? 0 : line.size() - 1);
-}
-
-}  // namespace
+#include "tools/simulation/simulation.h"
 
 bool loadSimFolder(const std::string& folder, const std::vector<FieldSet>& sets, SimFolder& out,
                    std::string& error) {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "battle/skill_catalogue.h"
+#include "battle/skills/skill_catalogue.h"
 #include "common/sjis_decode.h"
 #include "field_sets.h"
 #include "sim_statistics.h"

@@ -1,8 +1,0 @@
-// The phoenix rings that revive fallen combatants at the end of a turn.
-#pragma once
-
-#include "battle/battle_state.h"
-
-// Party members 1 and 2, then enemies 3, 2, 1: a fallen one with a ring is
-// revived to full HP and loses the ring. Party member 3 is never revived.
-void usePhoenixRings(BattleState& state);
