@@ -2,6 +2,7 @@
 
 void clearBattleStats(BattleStats& stats) {
   for (CombatantStats& c : stats.combatants) c = {};
+  for (int i = 0; i < stats.skillRowCount; ++i) stats.rowOf[stats.skills[i].user][stats.skills[i].skill] = 0;
   stats.skillRowCount = 0;
   stats.actions = 0;
   stats.noActorLeft = false;
@@ -9,11 +10,11 @@ void clearBattleStats(BattleStats& stats) {
 }
 
 SkillStats* skillStatsRow(BattleStats& stats, int skill, int user) {
-  for (int i = 0; i < stats.skillRowCount; ++i) {
-    SkillStats& row = stats.skills[i];
-    if (row.skill == skill && row.user == user) return &row;
-  }
+  if (skill < 1 || skill >= kSkillStatsIds) return nullptr;
+  std::uint8_t& index = stats.rowOf[user][skill];
+  if (index != 0) return &stats.skills[index - 1];
   if (stats.skillRowCount == kSkillStatsRows) return nullptr;
+  index = static_cast<std::uint8_t>(stats.skillRowCount + 1);
   SkillStats& row = stats.skills[stats.skillRowCount++];
   row = {};
   row.skill = skill;

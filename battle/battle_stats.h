@@ -31,13 +31,17 @@ struct SkillStats {
 };
 
 // A user fires at most its three skills; the rows leave room for skills that
-// change during a battle. A skill beyond the last row is not counted.
+// change during a battle. A skill beyond the last row, or with an id outside
+// 1..150, is not counted.
 inline constexpr int kSkillStatsRows = 24;
+inline constexpr int kSkillStatsIds = 151;
 
 struct BattleStats {
   CombatantStats combatants[kCombatantCount];
   SkillStats skills[kSkillStatsRows];
   int skillRowCount = 0;
+  // Row + 1 of a skill and user, 0 for none: a turn finds its row at once.
+  std::uint8_t rowOf[kCombatantCount][kSkillStatsIds] = {};
   std::int64_t actions = 0;  // turns played
   bool noActorLeft = false;  // the loop stopped because nobody could act any more
   bool gameOver = false;     // the settlement signalled game over
