@@ -12,7 +12,11 @@
 
 bool playTurn(BattleState& state) {
   std::optional<int> actor = chooseActor(state);
-  if (!actor) return false;
+  if (!actor) {
+    if (state.stats != nullptr) state.stats->noActorLeft = true;
+    return false;
+  }
+  if (state.stats != nullptr) ++state.stats->actions;
   state.actorIndex = *actor;
   state.combatants[*actor].n[kGauge] = 0;
   chooseSkill(state, *actor);

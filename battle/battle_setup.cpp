@@ -43,6 +43,8 @@ void setUpBattle(BattleState& state, Combatant* combatants, OutputFile* reportFi
   state.sink = options.sink;
   state.partyFileFaults = options.partyFileFaults;
   state.recordCues = options.recordCues;
+  state.stats = options.stats;
+  if (state.stats != nullptr) clearBattleStats(*state.stats);
   state.reportFile = reportFile;
   state.summaryFile = summaryFile;
   // The working folder, and the files every battle appends to.

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "battle/battle_stats.h"
 #include "battle/combatant.h"
 #include "battle/random.h"
 #include "platform/files.h"
@@ -48,6 +49,7 @@ struct BattleOptions {
   std::string workingFolder;          // empty: the current directory
   bool recordCues = false;            // keep the sound cues in `cues` (tests)
   PartyFileFaults partyFileFaults;    // the files the write-back skips
+  BattleStats* stats = nullptr;       // a simulator's counters, or null
 };
 
 struct BattleState {
@@ -61,6 +63,7 @@ struct BattleState {
   PartyFileFaults partyFileFaults;
   ReportSink sink = ReportSink::Files;
   bool recordCues = false;
+  BattleStats* stats = nullptr;  // counters the rules add to; null unless a simulator collects
 
   BattleLog log;
   std::string memoryReport;            // the flushed report text, for ReportSink::Memory

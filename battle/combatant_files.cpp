@@ -2,25 +2,24 @@
 
 #include "platform/paths.h"
 
-std::string enemyFileName(const BridgeFile& bridge, int line) {
+std::string combatantFileName(const BridgeFile& bridge, int index) {
+  if (isPartyMember(index)) return kPartyFiles[index - kPartyMember1];
   // A line without a line end loses its last character all the same.
-  const std::string& text = bridge.lines[line];
-  return text.substr(0, text.empty() ? 0 : text.size() - 1);
+  const std::string& line = bridge.lines[index];
+  return line.substr(0, line.empty() ? 0 : line.size() - 1);
 }
 
 PartyFileFaults loadCombatants(const std::string& folder, const BridgeFile& bridge, Combatant* combatants) {
-  for (int i = 0; i < 3; ++i) loadCharacter(folder, enemyFileName(bridge, i), combatants[i]);
   PartyFileFaults faults;
-  for (int i = 0; i < 3; ++i) {
-    ReadStatus status = loadCharacter(folder, kPartyFiles[i], combatants[kPartyMember1 + i]);
-    faults.unreadable[i] = status == ReadStatus::Failed;
+  for (int i = 0; i < kCombatantCount; ++i) {
+    ReadStatus status = loadCharacter(folder, combatantFileName(bridge, i), combatants[i]);
+    if (isPartyMember(i)) faults.unreadable[i - kPartyMember1] = status == ReadStatus::Failed;
   }
   return faults;
 }
 
 std::vector<std::string> battleInputPaths(const std::string& folder, const BridgeFile& bridge) {
   std::vector<std::string> paths = {joinPath(folder, "Bridge.txt"), joinPath(folder, "head.dat")};
-  for (int i = 0; i < 3; ++i) paths.push_back(joinPath(folder, enemyFileName(bridge, i)));
-  for (const char* party : kPartyFiles) paths.push_back(joinPath(folder, party));
+  for (int i = 0; i < kCombatantCount; ++i) paths.push_back(joinPath(folder, combatantFileName(bridge, i)));
   return paths;
 }

@@ -12,9 +12,9 @@
 // The party members' files, in the order of indices 3 to 5.
 inline constexpr const char* kPartyFiles[3] = {"status1.dat", "status2.dat", "status3.dat"};
 
-// The enemy file of Bridge.txt line 1, 2 or 3 (`line` 0 to 2): the line
-// without its last character, the line end.
-std::string enemyFileName(const BridgeFile& bridge, int line);
+// The file of combatant `index`: Bridge.txt line index + 1 without its last
+// character (the line end) for an enemy, the party file for a member.
+std::string combatantFileName(const BridgeFile& bridge, int index);
 
 // Loads the six combatants in index order: the files of Bridge.txt lines 1 to
 // 3, then the party files. A missing file loads as an all-zero record with

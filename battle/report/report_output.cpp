@@ -42,6 +42,9 @@ void playHitCue(BattleState& state, std::string_view cue, int actorIndex) {
 void logDamage(BattleState& state, std::string_view targetName, int targetIndex, Int damage,
                Int remainingHp) {
   appendLogFormat(state, "　　　%sは%dのダメージを受けた。<br>\n"_sj, {targetName, damage});
+  if (state.stats != nullptr) {
+    countDamage(*state.stats, state.actorIndex, targetIndex, state.actionCode.v, damage.v, remainingHp.v);
+  }
   SideStats& side = isPartyMember(targetIndex) ? state.partyStats : state.enemyStats;
   side.damageTaken += damage;
   if (side.largestHit < damage) side.largestHit = damage;

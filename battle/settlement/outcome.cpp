@@ -27,6 +27,7 @@ void scoreBothSides(BattleState& state) {
 
 // The game-over marker; a folder that does not exist skips it silently.
 void writeGameOverMarker(BattleState& state, std::string_view name) {
+  if (state.stats != nullptr) state.stats->gameOver = true;
   if (!usesFiles(state)) return;
   OutputFile marker = OutputFile::create(joinPath(state.workingFolder, name));
   if (marker.isOpen()) marker.write("ゲームオーバー<br>\n"_sj);

@@ -27,6 +27,7 @@ void reviveByAutoGuard(BattleState& state, const Combatant& target) {
     if (chance(state, 40)) {
       hp = 1;
       logPassiveName(state, target);
+      if (state.stats != nullptr) ++state.stats->combatants[i].revived;
     } else {
       hp = -1;
     }
@@ -103,6 +104,8 @@ void jetEngine(BattleState& state, int holder) {
 void fullRevival(BattleState& state, int holder) {
   Combatant& c = state.combatants[holder];
   if (!chance(state, 10)) return;
+  // The passive acts also when its holder has fallen: then it revives.
+  if (state.stats != nullptr && c.n[kHp] <= 0) ++state.stats->combatants[holder].revived;
   c.n[kHp] = c.n[kMaxHp];
   logPassiveName(state, c);
   appendLogLine(state, "　　HPが最大回復。<br>\n"_sj);

@@ -47,6 +47,7 @@ void useItem(BattleState& state, const ItemUse& item) {
   playSoundCue(state, "ef013.mp3");
   appendLogLine(state, item.secondLine);
   --actor.n[item.stockField];
+  if (state.stats != nullptr) ++state.stats->combatants[state.actorIndex].itemsUsed;
 }
 
 void handleMiss(BattleState& state) {
@@ -55,6 +56,8 @@ void handleMiss(BattleState& state) {
   logActionHeader(state, nameOf(state.combatants[state.actorIndex]), skill, state.actorIndex);
   playSoundCue(state, "ef008.mp3");
   appendLogLine(state, "★　　ミス！！<br>\n"_sj);
+  if (state.stats == nullptr || replaced < 1 || replaced > 150) return;
+  if (SkillStats* row = skillStatsRow(*state.stats, replaced.v, state.actorIndex)) ++row->misses;
 }
 
 // The actor still hits with the strength of a normal attack.

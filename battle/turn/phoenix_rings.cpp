@@ -13,5 +13,6 @@ void usePhoenixRings(BattleState& state) {
     appendLogFormat(state, "　　　%s、復活！！<br>\n"_sj, {nameOf(c)});
     c.n[kHp] = c.n[kMaxHp];
     --c.n[kPhoenixRings];
+    if (state.stats != nullptr) ++state.stats->combatants[index].revived;
   }
 }

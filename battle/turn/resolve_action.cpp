@@ -23,6 +23,21 @@ void countActivation(BattleState& state) {
   }
 }
 
+// The simulator's view of the same activation: a skill for its user, a
+// reaction for the combatant whose passive reacted, and against the skill it
+// stopped.
+void countActivationStats(BattleStats& stats, const BattleState& state, Int drawn) {
+  const Int code = state.actionCode;
+  if (code > 0) {
+    ++stats.combatants[state.actorIndex].skillActivations;
+    if (SkillStats* row = skillStatsRow(stats, code.v, state.actorIndex)) ++row->activations;
+  } else if (code == action::skillCancelled || code == action::deflected || code == action::evaded) {
+    ++stats.combatants[state.targetIndex].skillActivations;
+    if (drawn <= 0) return;
+    if (SkillStats* row = skillStatsRow(stats, drawn.v, state.actorIndex)) ++row->reactions;
+  }
+}
+
 void dispatch(BattleState& state) {
   Int code = state.actionCode;
   if (code > 0) {
@@ -43,10 +58,16 @@ void resolveAction(BattleState& state) {
   checkAngel(state);
   checkHit(state);
   decideItemUse(state);
+  const Int drawn = state.actionCode;
   checkTargetPassive(state);
   countActivation(state);
+  if (state.stats != nullptr) countActivationStats(*state.stats, state, drawn);
   if (state.actionCode >= 0) state.lastActionName = skillName(state.actionCode);
   dispatch(state);
   // Only a skill that ran pays: a miss, a reaction or an item use costs nothing.
-  if (state.actionCode > 0) state.combatants[state.actorIndex].n[kMp] -= skillCost(state.actionCode);
+  if (state.actionCode > 0) {
+    state.combatants[state.actorIndex].n[kMp] -= skillCost(state.actionCode);
+    if (state.stats != nullptr)
+      state.stats->combatants[state.actorIndex].mpSpent += skillCost(state.actionCode).v;
+  }
 }
