@@ -60,8 +60,8 @@ int startFaulted(const std::string& program, const fs::path& folder, const Envir
   return child;
 }
 
-ProgramRun waitFaulted(int pid) {
-  ProgramRun run;
+FaultedRun waitFaulted(int pid) {
+  FaultedRun run;
   int status = 0;
   auto limit = std::chrono::steady_clock::now() + kHangGuard;
   for (;;) {
@@ -81,7 +81,7 @@ ProgramRun waitFaulted(int pid) {
   return run;
 }
 
-ProgramRun runFaulted(const std::string& program, const fs::path& folder, const Environment& environment,
+FaultedRun runFaulted(const std::string& program, const fs::path& folder, const Environment& environment,
                       std::optional<std::string> seed) {
   return waitFaulted(startFaulted(program, folder, environment, seed));
 }

@@ -11,7 +11,7 @@
 
 using Environment = std::vector<std::pair<std::string, std::string>>;
 
-struct ProgramRun {
+struct FaultedRun {
   int exitCode = -1;  // the exit code, or -1 when killed by a signal
   int signal = 0;     // the signal that ended it, 0 when it exited
   bool hung = false;  // still running after the guard's limit: killed
@@ -21,13 +21,13 @@ struct ProgramRun {
 // private folder so battle starts no pagegen) in `folder`, with the fault
 // library preloaded and `environment` added. BATTLE_SEED is set when `seed`
 // is given.
-ProgramRun runFaulted(const std::string& program, const std::filesystem::path& folder,
+FaultedRun runFaulted(const std::string& program, const std::filesystem::path& folder,
                       const Environment& environment, std::optional<std::string> seed = std::nullopt);
 
 // Starts such a run without waiting; wait with waitFaulted.
 int startFaulted(const std::string& program, const std::filesystem::path& folder,
                  const Environment& environment, std::optional<std::string> seed);
-ProgramRun waitFaulted(int pid);
+FaultedRun waitFaulted(int pid);
 
 // Everything below `folder`: each entry's relative name, kind and, for
 // regular files, bytes. Two snapshots are equal when nothing changed.

@@ -23,9 +23,9 @@ struct Battle {
   TestFolder work;
   std::string log = work.file("fault.log");
   Battle() { copyFixtureInput("sample_battle", work.path()); }
-  ProgramRun run(Environment environment, const std::string& program = "battle") {
+  FaultedRun run(Environment environment, const std::string& program = "battle") {
     environment.emplace_back("FAULT_LOG", log);
-    ProgramRun result = runFaulted(program, work.path(), environment, kSeed);
+    FaultedRun result = runFaulted(program, work.path(), environment, kSeed);
     faultsSeen = injectedFaults(log);
     fs::remove(log);
     return result;
@@ -43,7 +43,7 @@ TEST(UnreadablePartyFile, IsNeverWrittenBack) {
       Battle battle;
       std::string before = battle.work.read("status2.dat");
       std::string member1 = battle.work.read("status1.dat");
-      ProgramRun run =
+      FaultedRun run =
           battle.run({{"FAULT_FAIL", std::string(op) + ":status2.dat:" + std::to_string(error) + ":1"}});
       EXPECT_EQ(run.exitCode, 1);
       EXPECT_GE(battle.faultsSeen, 1);
@@ -130,7 +130,7 @@ TEST(NonRegularInput, ReadsAsUnreadable) {
       fs::create_symlink("/dev/zero", battle.work.file(c.file));
     }
     auto before = snapshot(battle.work.path());
-    ProgramRun run = battle.run({});
+    FaultedRun run = battle.run({});
     ASSERT_FALSE(run.hung);
     EXPECT_EQ(run.exitCode, 1);
     auto after = snapshot(battle.work.path());
@@ -162,7 +162,7 @@ TEST(NonRegularOutput, NeverBlocks) {
     SCOPED_TRACE(std::string(c.program) + ": " + c.file);
     Battle battle;
     ASSERT_EQ(::mkfifo(battle.work.file(c.file).c_str(), 0600), 0);
-    ProgramRun run = battle.run({}, c.program);
+    FaultedRun run = battle.run({}, c.program);
     ASSERT_FALSE(run.hung);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(fs::is_fifo(battle.work.file(c.file)));
@@ -188,7 +188,7 @@ TEST(RemovedWorkingFolder, NothingIsOpened) {
     // The fault library runs the removal in the child, after its chdir.
     int pid = startFaulted(program, gone,
                            {{"FAULT_TRACE", "1"}, {"FAULT_LOG", log}, {"FAULT_RMDIR_CWD", "1"}}, kSeed);
-    ProgramRun run = waitFaulted(pid);
+    FaultedRun run = waitFaulted(pid);
     ASSERT_FALSE(run.hung);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_FALSE(fs::exists(gone));
@@ -205,10 +205,10 @@ TEST(RemovedWorkingFolder, NothingIsOpened) {
 class CollectFaults : public ::testing::Test {
  protected:
   void SetUp() override { fs::create_directory(work.file("install")); }
-  ProgramRun collect(Environment environment) {
+  FaultedRun collect(Environment environment) {
     environment.emplace_back("COLLECT_INSTALL_DIR", "install");
     environment.emplace_back("FAULT_LOG", work.file("fault.log"));
-    ProgramRun run = runFaulted("collect", work.path(), environment);
+    FaultedRun run = runFaulted("collect", work.path(), environment);
     faults = injectedFaults(work.file("fault.log"));
     fs::remove(work.file("fault.log"));
     return run;
@@ -234,7 +234,7 @@ TEST_F(CollectFaults, CopyAcrossFileSystemsDropsSetIdBits) {
 // the old one is delivered and the new one stays for the next run.
 TEST_F(CollectFaults, NewResultDuringTheCopyStays) {
   work.write("install/_qzres.txt", "old");
-  ProgramRun run = collect({kAcross,
+  FaultedRun run = collect({kAcross,
                             {"FAULT_SWAP_MATCH", "_qzres.txt"},
                             {"FAULT_SWAP_WHEN", "after"},
                             {"FAULT_SWAP_PATH", "install/_qzres.txt"},

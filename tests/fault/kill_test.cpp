@@ -52,7 +52,7 @@ TEST(KilledBattle, PartyFilesAreOldOrNewAndNothingStays) {
   TestFolder work;
   resetFolder(work);
   PartyBytes old = partyOf(work);
-  ProgramRun clean = runFaulted("battle", work.path(), {}, kSeed);
+  FaultedRun clean = runFaulted("battle", work.path(), {}, kSeed);
   ASSERT_EQ(clean.exitCode, 1);
   PartyBytes fresh = partyOf(work);
   std::vector<std::string> cleanNames = namesIn(work.path());
@@ -62,7 +62,7 @@ TEST(KilledBattle, PartyFilesAreOldOrNewAndNothingStays) {
   int writeBackCalls = 0;
   for (int n = 1; n < 1000; ++n) {
     resetFolder(work);
-    ProgramRun run = runFaulted("battle", work.path(),
+    FaultedRun run = runFaulted("battle", work.path(),
                                 {{"FAULT_KILL_MATCH", "*.tmp"}, {"FAULT_KILL_AT", std::to_string(n)}}, kSeed);
     if (run.signal != SIGKILL) break;
     writeBackCalls = n;
@@ -78,7 +78,7 @@ TEST(KilledBattle, PartyFilesAreOldOrNewAndNothingStays) {
     // killed from outside at a random moment of the whole run.
     if (round % 3 != 2) {
       int at = std::uniform_int_distribution<int>(1, writeBackCalls)(random);
-      ProgramRun run =
+      FaultedRun run =
           runFaulted("battle", work.path(),
                      {{"FAULT_KILL_MATCH", "*.tmp"}, {"FAULT_KILL_AT", std::to_string(at)}}, kSeed);
       ASSERT_EQ(run.signal, SIGKILL);
@@ -88,7 +88,7 @@ TEST(KilledBattle, PartyFilesAreOldOrNewAndNothingStays) {
       std::this_thread::sleep_for(
           std::chrono::microseconds(std::uniform_int_distribution<int>(0, 20000)(random)));
       ::kill(pid, SIGKILL);
-      ProgramRun run = waitFaulted(pid);
+      FaultedRun run = waitFaulted(pid);
       if (run.signal == SIGKILL) ++external;
     }
     PartyBytes now = partyOf(work);
