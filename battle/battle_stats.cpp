@@ -11,10 +11,9 @@ void clearBattleStats(BattleStats& stats) {
 
 SkillStats* skillStatsRow(BattleStats& stats, int skill, int user) {
   if (skill < 1 || skill >= kSkillStatsIds) return nullptr;
-  std::uint8_t& index = stats.rowOf[user][skill];
+  std::uint16_t& index = stats.rowOf[user][skill];
   if (index != 0) return &stats.skills[index - 1];
-  if (stats.skillRowCount == kSkillStatsRows) return nullptr;
-  index = static_cast<std::uint8_t>(stats.skillRowCount + 1);
+  index = static_cast<std::uint16_t>(stats.skillRowCount + 1);
   SkillStats& row = stats.skills[stats.skillRowCount++];
   row = {};
   row.skill = skill;

@@ -30,18 +30,18 @@ struct SkillStats {
   std::int64_t reactions = 0;  // a passive of the target cancelled, deflected or evaded it
 };
 
-// A user fires at most its three skills; the rows leave room for skills that
-// change during a battle. A skill beyond the last row, or with an id outside
-// 1..150, is not counted.
-inline constexpr int kSkillStatsRows = 24;
+// One row for every pair of user and skill id 1..150 that can fire, so no
+// skill goes uncounted, whatever a crafted record holds; clearing costs only
+// the rows a battle used.
 inline constexpr int kSkillStatsIds = 151;
+inline constexpr int kSkillStatsRows = kCombatantCount * (kSkillStatsIds - 1);
 
 struct BattleStats {
   CombatantStats combatants[kCombatantCount];
   SkillStats skills[kSkillStatsRows];
   int skillRowCount = 0;
   // Row + 1 of a skill and user, 0 for none: a turn finds its row at once.
-  std::uint8_t rowOf[kCombatantCount][kSkillStatsIds] = {};
+  std::uint16_t rowOf[kCombatantCount][kSkillStatsIds] = {};
   std::int64_t actions = 0;  // turns played
   bool noActorLeft = false;  // the loop stopped because nobody could act any more
   bool gameOver = false;     // the settlement signalled game over
@@ -50,8 +50,8 @@ struct BattleStats {
 // Zero counters for a new battle.
 void clearBattleStats(BattleStats& stats);
 
-// The row of `skill` used by `user`, added when new; null when the rows are
-// full.
+// The row of `skill` used by `user`, added when new; null for an id outside
+// 1..150.
 SkillStats* skillStatsRow(BattleStats& stats, int skill, int user);
 
 // A damage line: `dealer` hit `target` for `damage`, leaving it at

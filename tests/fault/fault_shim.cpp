@@ -73,10 +73,10 @@ void logLine(const char* what, const char* path) {
 // fourth field fails only that many times.
 int failureFor(const char* op, const char* path) {
   static int used[32];
-  const char* spec = getenv("FAULT_FAIL");
-  if (spec == nullptr || path == nullptr) return 0;
+  const char* rule = getenv("FAULT_FAIL");
+  if (rule == nullptr || path == nullptr) return 0;
   char copy[1024];
-  snprintf(copy, sizeof copy, "%s", spec);
+  snprintf(copy, sizeof copy, "%s", rule);
   char* save = nullptr;
   int index = 0;
   for (char* item = strtok_r(copy, ",", &save); item != nullptr && index < 32;
